@@ -1,0 +1,70 @@
+#include "codec/Decoder.h"
+#include "codec/Password.h"
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+using namespace quandrel;
+
+std::vector<GameState> sampleStates()
+{
+    std::mt19937 rng(1);
+    auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    std::vector<GameState> states(256);
+    for (auto& state : states) {
+        for (auto& counter : state.counters) {
+            counter = std::to_string(100 + below(900));
+        }
+        for (auto& value : state.values) {
+            value = below(32);
+        }
+        for (auto& world : state.worlds) {
+            world.state = static_cast<WorldState>(below(4));
+            for (auto&& flag : world.flags) {
+                flag = below(2) == 1;
+            }
+        }
+        for (auto&& object : state.objects) {
+            object = below(2) == 1;
+        }
+        state.shield = static_cast<Shield>(below(4));
+        state.warrior = below(4);
+    }
+    return states;
+}
+
+// Encoding every section and assembling the password with its checksum.
+void EncodePassword(benchmark::State& bench)
+{
+    const auto states = sampleStates();
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(encodePassword(states[i++ % states.size()]));
+    }
+    bench.counters["passwords/s"] =
+        benchmark::Counter(static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(EncodePassword);
+
+void DecodePassword(benchmark::State& bench)
+{
+    std::vector<std::string> passwords;
+    for (const auto& state : sampleStates()) {
+        passwords.push_back(encodePassword(state));
+    }
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(decodeSlotText(passwords[i++ % passwords.size()]));
+    }
+    bench.counters["passwords/s"] =
+        benchmark::Counter(static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(DecodePassword);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,62 @@
+#include "Commands.h"
+
+#include <CLI/CLI.hpp>
+
+#include <fstream>
+#include <iostream>
+
+namespace quandrel {
+
+namespace {
+
+int encodeFrom(const std::string& file, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    if (file.empty() || file == "-") {
+        return runEncode(in, out, err);
+    }
+    std::ifstream stream(file, std::ios::binary);
+    if (!stream) {
+        err << "quandrel-pass encode: cannot open " << file << '\n';
+        return kExitBadInput;
+    }
+    return runEncode(stream, out, err);
+}
+
+} // namespace
+
+int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    CLI::App app{"Composes, decodes and checks Quandrel passwords.", "quandrel-pass"};
+    app.require_subcommand(1);
+
+    std::string stateFile;
+    auto* encode = app.add_subcommand("encode", "Print the password of a JSON game state (fields left out keep "
+                                                "their initial values)");
+    encode->add_option("file", stateFile, "JSON file, or - for standard input (the default)");
+
+    std::vector<std::string> passwords;
+    auto* decode = app.add_subcommand("decode", "Print each password's game state as one line of JSON; with no "
+                                                "password, read one per line from standard input");
+    decode->add_option("passwords", passwords, "Passwords to decode");
+
+    std::string checked;
+    auto* check = app.add_subcommand("check", "Say whether every symbol is valid and the checksum matches");
+    check->add_option("password", checked, "The password to check")->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int status = app.exit(error, out, err);
+        return status == 0 ? kExitOk : kExitBadInput;
+    }
+
+    if (encode->parsed()) {
+        return encodeFrom(stateFile, in, out, err);
+    }
+    if (decode->parsed()) {
+        return runDecode(passwords, in, out, err);
+    }
+    return runCheck(checked, out);
+}
+
+} // namespace quandrel

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quandrel {
+
+enum class WorldState { Closed, Active, Open, BossKilled };
+
+enum class Shield { None, One, Two, Three };
+
+inline constexpr int kWorldCount = 10;
+inline constexpr int kFlagsPerWorld = 4;
+inline constexpr int kObjectCount = 37;
+inline constexpr int kWorldBoundObject = 7;
+inline constexpr int kWarriorStateCount = 4;
+inline constexpr int kValueCount = 4;
+inline constexpr int kCounterCount = 3;
+
+// The caption that shows a world state: "Closed", "Active", "Open" or "Boss Killed".
+std::string_view worldStateCaption(WorldState state);
+std::optional<WorldState> worldStateFromCaption(std::string_view caption);
+
+struct World {
+    WorldState state = WorldState::Closed;
+    std::array<bool, kFlagsPerWorld> flags{};
+
+    bool operator==(const World&) const = default;
+};
+
+// The whole game state that a password carries.
+struct GameState {
+    // Arrows, coins and keys, each as three decimal digits.
+    std::array<std::string, kCounterCount> counters{"100", "100", "100"};
+    // Upper vitality, upper experience, lower vitality, lower experience; 0 to 31 each.
+    std::array<int, kValueCount> values{1, 6, 1, 6};
+    std::array<World, kWorldCount> worlds{};
+    // Carried objects; index 7 is the world-bound object.
+    std::array<bool, kObjectCount> objects{};
+    Shield shield = Shield::None;
+    // 0 to 3: which warrior plays and how the other one is shown.
+    int warrior = 0;
+
+    bool operator==(const GameState&) const = default;
+};
+
+} // namespace quandrel

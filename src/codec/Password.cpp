@@ -1,0 +1,87 @@
+#include "Password.h"
+
+#include "Alphabets.h"
+
+namespace quandrel {
+
+namespace {
+
+constexpr std::array<unsigned char, 256> makeChecksumWeights()
+{
+    std::array<unsigned char, 256> weights{};
+    for (std::size_t j = 0; j < kChecksumAlphabet.size(); ++j) {
+        weights[static_cast<unsigned char>(kChecksumAlphabet[j])] = static_cast<unsigned char>(j + 1);
+    }
+    return weights;
+}
+
+constexpr auto kChecksumWeights = makeChecksumWeights();
+
+} // namespace
+
+std::string checksumOf(std::string_view body)
+{
+    int sum = 0;
+    for (std::size_t i = 0; i < body.size() && i < static_cast<std::size_t>(kPasswordLength); ++i) {
+        sum += kChecksumWeights[static_cast<unsigned char>(body[i])];
+    }
+    // The last two digits of the sum in hex: its low byte, or a single digit below 16 (which a
+    // 43-symbol body, summing to at least 43, never reaches).
+    constexpr std::string_view digits = "0123456789ABCDEF";
+    std::string checksum;
+    if (sum >= 16) {
+        checksum += digits[static_cast<std::size_t>((sum >> 4) & 0xF)];
+    }
+    checksum += digits[static_cast<std::size_t>(sum & 0xF)];
+    return checksum;
+}
+
+std::string assemblePassword(const Sections& sections)
+{
+    std::string password;
+    password.reserve(kPasswordLength);
+    for (const auto& section : sections) {
+        password += section;
+    }
+    password += checksumOf(password);
+    return password;
+}
+
+std::array<std::string, kDisplayGroupCount> displayGroups(std::string_view password)
+{
+    std::array<std::string, kDisplayGroupCount> groups;
+    for (std::size_t g = 0; g + 1 < groups.size(); ++g) {
+        if (4 * g < password.size()) {
+            groups[g] = std::string(password.substr(4 * g, 4));
+        }
+    }
+    if (!password.empty()) {
+        groups.back() = std::string(1, password.back());
+    }
+    return groups;
+}
+
+std::string checksumLine(std::string_view checksum, std::string_view timeOfDay)
+{
+    std::string line(checksum);
+    line += kChecksumSeparator;
+    line += timeOfDay;
+    return line;
+}
+
+std::string encodePassword(const GameState& state)
+{
+    std::string password;
+    password.reserve(kPasswordLength);
+    appendBody(password, state);
+    password += checksumOf(password);
+    return password;
+}
+
+const std::string& initialPassword()
+{
+    static const std::string password = encodePassword(GameState{});
+    return password;
+}
+
+} // namespace quandrel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "GameState.h"
+#include "Sections.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace quandrel {
+
+inline constexpr int kPasswordLength = 45;
+inline constexpr int kDisplayGroupCount = 12;
+inline constexpr std::string_view kChecksumSeparator = "  ->  ";
+
+// Two upper-case hex digits: the low byte of the sum of the body characters' places (from 1)
+// in the checksum alphabet. Characters past the 45th, and characters outside that alphabet,
+// count nothing.
+std::string checksumOf(std::string_view body);
+
+// The body (the five sections joined in slot order) followed by its checksum.
+std::string assemblePassword(const Sections& sections);
+
+// The twelve groups in which a password is shown: eleven of four characters, then the last one.
+std::array<std::string, kDisplayGroupCount> displayGroups(std::string_view password);
+
+// The checksum, "  ->  ", then the time of day of the assembly.
+std::string checksumLine(std::string_view checksum, std::string_view timeOfDay);
+
+std::string encodePassword(const GameState& state);
+
+// The password of the initial game state, which a new save slot receives.
+const std::string& initialPassword();
+
+} // namespace quandrel

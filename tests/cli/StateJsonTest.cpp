@@ -1,0 +1,107 @@
+#include "cli/StateJson.h"
+#include "codec/Password.h"
+#include "support/RandomState.h"
+
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+namespace quandrel {
+namespace {
+
+TEST(StateJson, ReadsEveryField)
+{
+    const GameState state = gameStateFromJson(R"({"arrows":"042","coins":"999","keys":"000",
+        "vitality":[31,2],"experience":[20,6],
+        "worlds":[{"state":"Boss Killed","flags":[true,true,true,true]},{"state":"Active","flags":[false,true,false,false]},
+                  {},{},{},{},{},{},{"state":"Open"},{"flags":[false,false,false,true]}],
+        "objects":[0,7,36],"shield":"3","warrior":2})");
+    GameState expected;
+    expected.counters = {"042", "999", "000"};
+    expected.values = {31, 20, 2, 6};
+    expected.worlds[0] = {WorldState::BossKilled, {true, true, true, true}};
+    expected.worlds[1] = {WorldState::Active, {false, true, false, false}};
+    expected.worlds[8].state = WorldState::Open;
+    expected.worlds[9].flags[3] = true;
+    expected.objects[0] = expected.objects[7] = expected.objects[36] = true;
+    expected.shield = Shield::Three;
+    expected.warrior = 2;
+    EXPECT_EQ(state, expected);
+}
+
+TEST(StateJson, MissingAndNullKeysTakeInitialValues)
+{
+    EXPECT_EQ(gameStateFromJson("{}"), GameState{});
+    EXPECT_EQ(gameStateFromJson(R"({"shield":null,"warrior":null,"arrows":null})"), GameState{});
+}
+
+TEST(StateJson, RandomStatesRoundTrip)
+{
+    std::mt19937 rng(3);
+    for (int i = 0; i < 500; ++i) {
+        const GameState state = test::randomState(rng);
+        const std::string text = gameStateToJson(state);
+        ASSERT_EQ(gameStateFromJson(text), state) << text;
+    }
+}
+
+TEST(StateJson, DecodedUnchangedFieldsAreNull)
+{
+    DecodedState decoded = decodeSlotText("");
+    decoded.worldStates[3] = std::nullopt;
+    decoded.shield = std::nullopt;
+    std::string line;
+    appendDecodedJson(line, decoded);
+    const auto json = nlohmann::json::parse(line);
+    EXPECT_TRUE(json["worlds"][3]["state"].is_null());
+    EXPECT_EQ(json["worlds"][2]["state"], "Closed");
+    EXPECT_TRUE(json["shield"].is_null());
+    EXPECT_TRUE(json["warrior"].is_null());
+    EXPECT_EQ(json["arrows"], "000");
+}
+
+TEST(StateJson, BadInputIsRefusedWithItsPlace)
+{
+    struct Case {
+        const char* json;
+        const char* message; // a part of the error text
+    };
+    const Case cases[] = {
+        {"", "invalid JSON"},
+        {"{\"arrows\":\"100\"", "invalid JSON"},
+        {"[]", "expected a JSON object"},
+        {R"({"arrow":"100"})", "unknown key \"arrow\""},
+        {R"({"arrows":100})", "arrows: expected three decimal digits"},
+        {R"({"coins":"12"})", "coins: \"12\" is not three decimal digits"},
+        {R"({"keys":"1a2"})", "keys: \"1a2\""},
+        {R"({"keys":"1000"})", "keys: \"1000\""},
+        {R"({"vitality":[32,1]})", "vitality[0]: 32 is outside 0 to 31"},
+        {R"({"experience":[1,-1]})", "experience[1]: -1 is outside"},
+        {R"({"experience":[1.5,1]})", "experience[0]: expected a whole number"},
+        {R"({"vitality":[1]})", "vitality: expected an array of 2"},
+        {R"({"worlds":[]})", "worlds: expected an array of 10"},
+        {R"({"worlds":[{"state":"closed"},{},{},{},{},{},{},{},{},{}]})", "worlds[0].state"},
+        {R"({"worlds":[{},{"flag":[]},{},{},{},{},{},{},{},{}]})", "worlds[1]: unknown key \"flag\""},
+        {R"({"worlds":[{},{},{"flags":[1,0,0,0]},{},{},{},{},{},{},{}]})", "worlds[2].flags[0]: expected true"},
+        {R"({"objects":[37]})", "objects[0]: 37 is outside 0 to 36"},
+        {R"({"objects":[1,1]})", "objects[1]: object 1 is listed twice"},
+        {R"({"objects":{}})", "objects: expected an array"},
+        {R"({"shield":"4"})", "shield: expected"},
+        {R"({"shield":1})", "shield: expected"},
+        {R"({"warrior":4})", "warrior: 4 is outside 0 to 3"},
+        {R"({"warrior":"1"})", "warrior: expected a whole number"},
+        {R"({"warrior":99999999999999})", "warrior: 99999999999999 is outside"},
+    };
+    for (const auto& c : cases) {
+        try {
+            gameStateFromJson(c.json);
+            ADD_FAILURE() << c.json << " was accepted";
+        } catch (const StateFormatError& error) {
+            EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos)
+                << c.json << " gave: " << error.what();
+        }
+    }
+}
+
+} // namespace
+} // namespace quandrel

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "codec/GameState.h"
+
+#include <random>
+#include <string>
+
+namespace quandrel::test {
+
+// A game state with every field drawn at random, experience values beyond the buttons' limit included.
+inline GameState randomState(std::mt19937& rng)
+{
+    auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    GameState state;
+    for (auto& counter : state.counters) {
+        counter = std::to_string(below(10)) + std::to_string(below(10)) + std::to_string(below(10));
+    }
+    for (auto& value : state.values) {
+        value = below(32);
+    }
+    for (auto& world : state.worlds) {
+        world.state = static_cast<WorldState>(below(4));
+        for (auto&& flag : world.flags) {
+            flag = below(2) == 1;
+        }
+    }
+    for (auto&& object : state.objects) {
+        object = below(2) == 1;
+    }
+    state.shield = static_cast<Shield>(below(4));
+    state.warrior = below(kWarriorStateCount);
+    return state;
+}
+
+} // namespace quandrel::test
