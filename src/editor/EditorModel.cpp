@@ -1,0 +1,377 @@
+#include "EditorModel.h"
+
+#include "codec/Password.h"
+#include "codec/Sections.h"
+
+#include <algorithm>
+#include <ctime>
+
+namespace quandrel {
+
+namespace {
+
+constexpr int kMaxValue = 31;
+constexpr int kMaxExperience = 6;
+constexpr int kRedBelowLength = 2;
+constexpr std::size_t kCounterLength = 3;
+
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
+
+bool allDigits(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Borders and visibility of the four warrior pictures in each warrior state.
+struct WarriorDisplay {
+    std::array<bool, kWarriorPictureCount> border;
+    std::array<bool, kWarriorPictureCount> visible;
+};
+
+constexpr std::array<WarriorDisplay, kWarriorStateCount> kWarriorDisplays = {{
+    {{true, false, false, false}, {true, true, false, false}},
+    {{false, true, false, false}, {true, true, false, false}},
+    {{true, false, false, false}, {true, false, false, true}},
+    {{false, true, false, false}, {false, true, true, false}},
+}};
+
+} // namespace
+
+// Reports a change to the listeners once the outermost handler returns, so that the window
+// redraws once per user action however many nested handlers ran.
+class EditorModel::ChangeScope final {
+public:
+    explicit ChangeScope(EditorModel& model) : m_model(model) { ++m_model.m_handlerDepth; }
+    ~ChangeScope() { m_model.notifyIfOutermost(); }
+    ChangeScope(const ChangeScope&) = delete;
+    ChangeScope& operator=(const ChangeScope&) = delete;
+
+private:
+    EditorModel& m_model;
+};
+
+EditorModel::EditorModel(Clock clock) : m_controls(EditorControls::initial()), m_clock(std::move(clock)) {}
+
+std::string EditorModel::systemTimeOfDay()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[64];
+    const std::size_t length = std::strftime(text, sizeof text, "%X", &local);
+    return std::string(text, length);
+}
+
+void EditorModel::addChangeListener(ChangeListener listener) { m_listeners.push_back(std::move(listener)); }
+
+void EditorModel::notifyIfOutermost()
+{
+    if (--m_handlerDepth == 0) {
+        for (const auto& listener : m_listeners) {
+            listener();
+        }
+    }
+}
+
+void EditorModel::restore(const EditorControls& controls)
+{
+    ChangeScope scope(*this);
+    m_controls = controls;
+}
+
+void EditorModel::makechecksum()
+{
+    ChangeScope scope(*this);
+    std::array<World, kWorldCount> worlds;
+    for (std::size_t w = 0; w < worlds.size(); ++w) {
+        worlds[w].state = m_controls.worldStates[w];
+        for (std::size_t k = 0; k < worlds[w].flags.size(); ++k) {
+            worlds[w].flags[k] = m_controls.flags[4 * w + k];
+        }
+    }
+    m_controls.sections[2] = encodeWorldSection(worlds);
+
+    std::string password;
+    for (std::size_t s = 0; s < 5; ++s) {
+        password += m_controls.sections[s];
+    }
+    const std::string checksum = checksumOf(password);
+    m_controls.sections[5] = checksumLine(checksum, m_clock());
+    m_controls.password = password + checksum;
+}
+
+void EditorModel::Form_Load() { makechecksum(); }
+
+void EditorModel::encodeObjectSection()
+{
+    std::array<bool, kObjectCount> objects;
+    std::copy_n(m_controls.objectBorder.begin(), kObjectCount, objects.begin());
+    Shield shield = Shield::None;
+    for (int s = 0; s < 3; ++s) {
+        if (m_controls.objectVisible[at(kFirstShieldPicture + s)]) {
+            shield = static_cast<Shield>(s + 1);
+        }
+    }
+    m_controls.sections[3] = quandrel::encodeObjectSection(objects, shield);
+}
+
+void EditorModel::Image4_Click(int index)
+{
+    if (index < 0 || index >= kObjectPictureCount || !m_controls.objectVisible[at(index)]) {
+        return; // hidden pictures take no clicks
+    }
+    ChangeScope scope(*this);
+    // The counter leaves 0 on the first click on any object picture without advancing.
+    if (m_controls.shieldCounter == 0) {
+        m_controls.shieldCounter = 1;
+    }
+    if (index >= kFirstShieldPicture) {
+        // Counter 1 shows no shield, 2 to 4 show shields 1 to 3.
+        const int shown = m_controls.shieldCounter == 1 ? kNoShieldPicture
+                                                        : kFirstShieldPicture + m_controls.shieldCounter - 2;
+        for (int i = kFirstShieldPicture; i <= kNoShieldPicture; ++i) {
+            m_controls.objectVisible[at(i)] = i == shown;
+        }
+        m_controls.shieldCounter = m_controls.shieldCounter == 4 ? 1 : m_controls.shieldCounter + 1;
+    } else if (index != kWorldBoundObject) {
+        m_controls.objectBorder[at(index)] = !m_controls.objectBorder[at(index)];
+    }
+    encodeObjectSection();
+    makechecksum();
+}
+
+void EditorModel::Image8_Click()
+{
+    ChangeScope scope(*this);
+    const bool mark = !m_controls.selectAllBorder;
+    for (int i = 0; i < kObjectCount; ++i) {
+        if (i != kWorldBoundObject) {
+            m_controls.objectBorder[at(i)] = mark;
+        }
+    }
+    m_controls.selectAllBorder = mark;
+    encodeObjectSection();
+    makechecksum();
+}
+
+void EditorModel::setFlag(int index, bool value)
+{
+    if (m_controls.flags[at(index)] != value) {
+        m_controls.flags[at(index)] = value;
+        makechecksum(); // the flag's own click notification
+    }
+}
+
+void EditorModel::Label3_Click(int index)
+{
+    if (index < 0 || index >= kWorldCount) {
+        return;
+    }
+    ChangeScope scope(*this);
+    for (int w = 0; w < index; ++w) {
+        m_controls.worldStates[at(w)] = WorldState::BossKilled;
+        for (int k = 0; k < kFlagsPerWorld; ++k) {
+            setFlag(4 * w + k, true);
+        }
+    }
+    const bool wasActive = m_controls.worldStates[at(index)] == WorldState::Active;
+    m_controls.worldStates[at(index)] = wasActive ? WorldState::Open : WorldState::Active;
+    m_controls.objectBorder[kWorldBoundObject] = !wasActive;
+    for (int k = 0; k < kFlagsPerWorld; ++k) {
+        setFlag(4 * index + k, false);
+    }
+    for (int w = index + 1; w < kWorldCount; ++w) {
+        m_controls.worldStates[at(w)] = WorldState::Closed;
+        for (int k = 0; k < kFlagsPerWorld; ++k) {
+            setFlag(4 * w + k, false);
+        }
+    }
+    encodeObjectSection();
+    makechecksum();
+}
+
+void EditorModel::showWarriorState(int state)
+{
+    // Every state sets all four pictures, so that the display matches the state even after a
+    // load has left the cycle elsewhere.
+    m_controls.warriorBorder = kWarriorDisplays[at(state)].border;
+    m_controls.warriorVisible = kWarriorDisplays[at(state)].visible;
+}
+
+void EditorModel::Image5_Click(int index)
+{
+    if (index < 0 || index >= kWarriorPictureCount || !m_controls.warriorVisible[at(index)]) {
+        return;
+    }
+    ChangeScope scope(*this);
+    const int state = m_controls.warriorCounter;
+    showWarriorState(state);
+    m_controls.warriorCounter = (state + 1) % kWarriorStateCount;
+    m_controls.sections[4] = encodeWarriorSection(state);
+    makechecksum();
+}
+
+void EditorModel::Option1_Click(int index)
+{
+    if (index < 0 || index >= kValueCount) {
+        return;
+    }
+    ChangeScope scope(*this);
+    m_controls.selectedRow = index;
+}
+
+void EditorModel::encodeVitalitySection() { m_controls.sections[1] = quandrel::encodeVitalitySection(m_controls.values); }
+
+void EditorModel::Command1_Click(int index)
+{
+    if (index < 0 || index > 1) {
+        return;
+    }
+    ChangeScope scope(*this);
+    int& value = m_controls.values[at(m_controls.selectedRow)];
+    if (index == 1) {
+        value = std::min(value + 1, kMaxValue);
+        // Both experience limits apply on every "+", whichever row is chosen.
+        m_controls.values[3] = std::min(m_controls.values[3], kMaxExperience);
+        m_controls.values[1] = std::min(m_controls.values[1], kMaxExperience);
+    } else {
+        value = std::max(value - 1, 0);
+    }
+    encodeVitalitySection();
+    makechecksum();
+}
+
+void EditorModel::Text1_Click(int index)
+{
+    if (index < 0 || index >= kCounterCount) {
+        return;
+    }
+    ChangeScope scope(*this);
+    setCounterText(index, "");
+}
+
+bool EditorModel::Text1_KeyPress(int index, int& keyCode)
+{
+    if (index < 0 || index >= kCounterCount) {
+        keyCode = 0;
+        return false;
+    }
+    ChangeScope scope(*this);
+    // Every key reaches the buffer, letters and control characters included, before the filter.
+    std::string& buffer = m_controls.keyBuffer;
+    if (buffer.size() >= kTriggerWord.size()) {
+        buffer.erase(0, buffer.size() - (kTriggerWord.size() - 1));
+    }
+    buffer.push_back(static_cast<char>(keyCode));
+    const bool triggered = buffer == kTriggerWord;
+
+    if (keyCode < '0' || keyCode > '9') {
+        keyCode = 0;
+    }
+    // The colour follows the text before this key: red while fewer than two digits stand.
+    m_controls.counterColour[at(index)] =
+        m_controls.counterText[at(index)].size() < kRedBelowLength ? TextColour::Red : TextColour::WindowText;
+    return triggered;
+}
+
+bool EditorModel::Text1_Change(int index, std::string text)
+{
+    if (index < 0 || index >= kCounterCount || text.size() > kCounterLength || !allDigits(text)) {
+        return false;
+    }
+    ChangeScope scope(*this);
+    setCounterText(index, std::move(text));
+    return true;
+}
+
+void EditorModel::setCounterText(int index, std::string text)
+{
+    if (m_controls.counterText[at(index)] == text) {
+        return; // an unchanged text raises no change notification
+    }
+    m_controls.counterText[at(index)] = std::move(text);
+    counterChanged(index);
+}
+
+void EditorModel::counterChanged(int index)
+{
+    if (m_controls.counterText[at(index)].size() != kCounterLength) {
+        return;
+    }
+    // A counter still incomplete when another one completes is filled with 999.
+    for (int k = 0; k < kCounterCount; ++k) {
+        if (m_controls.counterText[at(k)].size() < kCounterLength) {
+            setCounterText(k, "999");
+        }
+    }
+    m_controls.sections[0] = encodeCounterSection(m_controls.counterText);
+    makechecksum();
+}
+
+void EditorModel::applyDecoded(const DecodedState& decoded)
+{
+    ChangeScope scope(*this);
+    for (int c = 0; c < kCounterCount; ++c) {
+        setCounterText(c, decoded.counters[at(c)]);
+    }
+    m_controls.values = decoded.values;
+    for (int w = 0; w < kWorldCount; ++w) {
+        for (int k = 0; k < kFlagsPerWorld; ++k) {
+            setFlag(4 * w + k, decoded.flags[at(w)][at(k)]);
+        }
+        if (decoded.worldStates[at(w)]) {
+            m_controls.worldStates[at(w)] = *decoded.worldStates[at(w)];
+        }
+    }
+    std::copy(decoded.objects.begin(), decoded.objects.end(), m_controls.objectBorder.begin());
+    if (decoded.shield) {
+        const int shown = *decoded.shield == Shield::None ? kNoShieldPicture
+                                                          : kFirstShieldPicture + static_cast<int>(*decoded.shield) - 1;
+        for (int i = kFirstShieldPicture; i <= kNoShieldPicture; ++i) {
+            m_controls.objectVisible[at(i)] = i == shown;
+        }
+    }
+    if (decoded.warrior) {
+        showWarriorState(*decoded.warrior);
+    }
+    makechecksum();
+    encodeObjectSection();
+    encodeVitalitySection();
+    if (decoded.warrior) {
+        m_controls.sections[4] = encodeWarriorSection(*decoded.warrior);
+    }
+    makechecksum();
+}
+
+GameState EditorModel::shownState() const
+{
+    GameState state;
+    state.counters = m_controls.counterText;
+    state.values = m_controls.values;
+    for (std::size_t w = 0; w < state.worlds.size(); ++w) {
+        state.worlds[w].state = m_controls.worldStates[w];
+        for (std::size_t k = 0; k < state.worlds[w].flags.size(); ++k) {
+            state.worlds[w].flags[k] = m_controls.flags[4 * w + k];
+        }
+    }
+    std::copy_n(m_controls.objectBorder.begin(), kObjectCount, state.objects.begin());
+    for (int s = 0; s < 3; ++s) {
+        if (m_controls.objectVisible[at(kFirstShieldPicture + s)]) {
+            state.shield = static_cast<Shield>(s + 1);
+        }
+    }
+    for (int w = 0; w < kWarriorStateCount; ++w) {
+        if (m_controls.warriorBorder == kWarriorDisplays[at(w)].border &&
+            m_controls.warriorVisible == kWarriorDisplays[at(w)].visible) {
+            state.warrior = w;
+        }
+    }
+    return state;
+}
+
+std::string EditorModel::displayGroup(int group) const
+{
+    return displayGroups(m_controls.password)[at(group)];
+}
+
+} // namespace quandrel

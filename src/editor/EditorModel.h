@@ -1,0 +1,79 @@
+#pragma once
+
+#include "EditorControls.h"
+#include "codec/Decoder.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quandrel {
+
+// The editor behind the main window: the controls' state and one operation per handler of
+// the window, named after the control and notification it serves. The window forwards the
+// user's events here and redraws from the accessors when a change is reported.
+class EditorModel final {
+public:
+    // The time of day as text, for the checksum line; injectable so tests can fix it.
+    using Clock = std::function<std::string()>;
+    using ChangeListener = std::function<void()>;
+
+    explicit EditorModel(Clock clock = systemTimeOfDay);
+
+    static std::string systemTimeOfDay();
+
+    // Called once after every handler that may have changed something.
+    void addChangeListener(ChangeListener listener);
+
+    const EditorControls& controls() const { return m_controls; }
+    // Restores a whole earlier state of the controls.
+    void restore(const EditorControls& controls);
+
+    // The assembly: rebuilds the world section and the password from the section cache.
+    void makechecksum();
+    void Form_Load();
+
+    void Image4_Click(int index); // object pictures and the shield place
+    void Image8_Click(); // select all / clear all
+    void Label3_Click(int index); // world status labels
+    void Image5_Click(int index); // warrior pictures
+    void Option1_Click(int index); // chooses the value row that "-" and "+" step
+    void Command1_Click(int index); // 0 is "-", 1 is "+"
+    void Text1_Click(int index); // empties a counter box for new input
+
+    // A character key in a counter box, before the box inserts it. Sets `keyCode` to 0 when
+    // the box must discard the key. Returns true when the last eight keys spell the trigger word.
+    bool Text1_KeyPress(int index, int& keyCode);
+
+    // The box's text was changed by the user's editing (typing, deleting, pasting). Text that is
+    // not all digits is refused and false returned; the box must then show its previous text.
+    bool Text1_Change(int index, std::string text);
+
+    // Sets every control from a decoded slot text and reassembles the password.
+    void applyDecoded(const DecodedState& decoded);
+
+    // The game state the controls show. The counters are as typed, possibly incomplete.
+    GameState shownState() const;
+    std::string displayGroup(int group) const;
+
+    static constexpr std::string_view kTriggerWord = "trevanox";
+
+private:
+    class ChangeScope;
+
+    void setCounterText(int index, std::string text);
+    void counterChanged(int index);
+    void setFlag(int index, bool value);
+    void encodeObjectSection();
+    void encodeVitalitySection();
+    void showWarriorState(int state);
+    void notifyIfOutermost();
+
+    EditorControls m_controls;
+    Clock m_clock;
+    std::vector<ChangeListener> m_listeners;
+    int m_handlerDepth = 0;
+};
+
+} // namespace quandrel
