@@ -21,18 +21,18 @@ inline constexpr int kSectionLabelCount = 6; // Label2(0) to Label2(5)
 struct EditorControls {
     std::array<std::string, kCounterCount> counterText{"100", "100", "100"}; // Text1(0..2)
     std::array<TextColour, kCounterCount> counterColour{};
-    std::array<int, kValueCount> values{1, 6, 1, 6}; // Label1(0..3)
-    int selectedRow = 0; // which Option1 is chosen
-    std::array<WorldState, kWorldCount> worldStates{}; // Label3(0..9)
-    std::array<bool, kFlagCount> flags{}; // Check1(0..39)
+    std::array<int, kValueCount> values{1, 6, 1, 6};      // Label1(0..3)
+    int selectedRow = 0;                                  // which Option1 is chosen
+    std::array<WorldState, kWorldCount> worldStates{};    // Label3(0..9)
+    std::array<bool, kFlagCount> flags{};                 // Check1(0..39)
     std::array<bool, kObjectPictureCount> objectBorder{}; // Image4(0..40)
     std::array<bool, kObjectPictureCount> objectVisible{};
-    bool selectAllBorder = false; // Image8
+    bool selectAllBorder = false;                                                    // Image8
     std::array<bool, kWarriorPictureCount> warriorBorder{true, false, false, false}; // Image5(0..3)
     std::array<bool, kWarriorPictureCount> warriorVisible{true, true, false, false};
     std::array<std::string, kSectionLabelCount> sections; // Label2(0..5)
-    std::string password; // Label5
-    std::string keyBuffer; // Label8
+    std::string password;                                 // Label5
+    std::string keyBuffer;                                // Label8
     int shieldCounter = 0;
     int warriorCounter = 0;
 

@@ -127,8 +127,8 @@ void EditorModel::Image4_Click(int index)
     }
     if (index >= kFirstShieldPicture) {
         // Counter 1 shows no shield, 2 to 4 show shields 1 to 3.
-        const int shown = m_controls.shieldCounter == 1 ? kNoShieldPicture
-                                                        : kFirstShieldPicture + m_controls.shieldCounter - 2;
+        const int shown =
+            m_controls.shieldCounter == 1 ? kNoShieldPicture : kFirstShieldPicture + m_controls.shieldCounter - 2;
         for (int i = kFirstShieldPicture; i <= kNoShieldPicture; ++i) {
             m_controls.objectVisible[at(i)] = i == shown;
         }
@@ -220,7 +220,10 @@ void EditorModel::Option1_Click(int index)
     m_controls.selectedRow = index;
 }
 
-void EditorModel::encodeVitalitySection() { m_controls.sections[1] = quandrel::encodeVitalitySection(m_controls.values); }
+void EditorModel::encodeVitalitySection()
+{
+    m_controls.sections[1] = quandrel::encodeVitalitySection(m_controls.values);
+}
 
 void EditorModel::Command1_Click(int index)
 {
@@ -369,9 +372,6 @@ GameState EditorModel::shownState() const
     return state;
 }
 
-std::string EditorModel::displayGroup(int group) const
-{
-    return displayGroups(m_controls.password)[at(group)];
-}
+std::string EditorModel::displayGroup(int group) const { return displayGroups(m_controls.password)[at(group)]; }
 
 } // namespace quandrel

@@ -34,13 +34,13 @@ public:
     void makechecksum();
     void Form_Load();
 
-    void Image4_Click(int index); // object pictures and the shield place
-    void Image8_Click(); // select all / clear all
-    void Label3_Click(int index); // world status labels
-    void Image5_Click(int index); // warrior pictures
-    void Option1_Click(int index); // chooses the value row that "-" and "+" step
+    void Image4_Click(int index);   // object pictures and the shield place
+    void Image8_Click();            // select all / clear all
+    void Label3_Click(int index);   // world status labels
+    void Image5_Click(int index);   // warrior pictures
+    void Option1_Click(int index);  // chooses the value row that "-" and "+" step
     void Command1_Click(int index); // 0 is "-", 1 is "+"
-    void Text1_Click(int index); // empties a counter box for new input
+    void Text1_Click(int index);    // empties a counter box for new input
 
     // A character key in a counter box, before the box inserts it. Sets `keyCode` to 0 when
     // the box must discard the key. Returns true when the last eight keys spell the trigger word.
