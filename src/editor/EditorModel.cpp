@@ -154,6 +154,12 @@ void EditorModel::Image8_Click()
     makechecksum();
 }
 
+void EditorModel::clearSelectAllBorder()
+{
+    ChangeScope scope(*this);
+    m_controls.selectAllBorder = false;
+}
+
 void EditorModel::setFlag(int index, bool value)
 {
     if (m_controls.flags[at(index)] != value) {

@@ -50,6 +50,9 @@ public:
     // not all digits is refused and false returned; the box must then show its previous text.
     bool Text1_Change(int index, std::string text);
 
+    // A load clears the select-all switch's border before it reads the slot.
+    void clearSelectAllBorder();
+
     // Sets every control from a decoded slot text and reassembles the password.
     void applyDecoded(const DecodedState& decoded);
 
