@@ -1,5 +1,6 @@
 #include "codec/Decoder.h"
 #include "codec/Password.h"
+#include "codec/Repair.h"
 
 #include <benchmark/benchmark.h>
 
@@ -64,6 +65,29 @@ void DecodePassword(benchmark::State& bench)
         benchmark::Counter(static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(DecodePassword);
+
+// A password with one character that is no symbol at its place: the search changes that
+// character alone, then with each other one.
+void RepairOneInvalidSymbol(benchmark::State& bench)
+{
+    std::string typed = encodePassword(GameState{});
+    typed[20] = 'Z';
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(suggestRepairs(typed));
+    }
+}
+BENCHMARK(RepairOneInvalidSymbol)->Unit(benchmark::kMillisecond);
+
+// Valid symbols but a wrong checksum: every single change and every pair of changes is tried.
+void RepairWrongChecksum(benchmark::State& bench)
+{
+    std::string typed = encodePassword(GameState{});
+    typed[6] = 'S';
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(suggestRepairs(typed));
+    }
+}
+BENCHMARK(RepairWrongChecksum)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -43,6 +43,21 @@ int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     auto* check = app.add_subcommand("check", "Say whether every symbol is valid and the checksum matches");
     check->add_option("password", checked, "The password to check")->required();
 
+    std::string typed;
+    auto* fix = app.add_subcommand("fix", "Suggest the likeliest corrections of a mistyped password, best first");
+    fix->add_option("password", typed, "The password as typed (blanks, dashes and lower case are tolerated)")
+        ->required();
+
+    std::string explained;
+    auto* explain = app.add_subcommand("explain", "Show which fields each group of characters carries");
+    explain->add_option("password", explained, "The password to explain")->required();
+
+    std::string first;
+    std::string second;
+    auto* diff = app.add_subcommand("diff", "Compare two passwords or slot files field by field");
+    diff->add_option("first", first, "A password or a slot file")->required();
+    diff->add_option("second", second, "A password or a slot file")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -55,6 +70,15 @@ int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
     }
     if (decode->parsed()) {
         return runDecode(passwords, in, out, err);
+    }
+    if (fix->parsed()) {
+        return runFix(typed, out, err);
+    }
+    if (explain->parsed()) {
+        return runExplain(explained, out, err);
+    }
+    if (diff->parsed()) {
+        return runDiff(first, second, out, err);
     }
     return runCheck(checked, out);
 }

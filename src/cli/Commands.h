@@ -20,6 +20,15 @@ int runDecode(const std::vector<std::string>& passwords, std::istream& in, std::
 // Says whether every symbol is valid and the checksum matches, and where not.
 int runCheck(const std::string& password, std::ostream& out);
 
+// Prints the likeliest corrections of a mistyped password, best first, one per line.
+int runFix(const std::string& typed, std::ostream& out, std::ostream& err);
+
+// Prints, group by group, the fields that the password's characters carry.
+int runExplain(const std::string& password, std::ostream& out, std::ostream& err);
+
+// Compares two passwords, or slot files, field by field; status 1 when they differ.
+int runDiff(const std::string& first, const std::string& second, std::ostream& out, std::ostream& err);
+
 // The whole command line: parses the arguments and runs one subcommand.
 int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err);
 

@@ -4,12 +4,14 @@
 #include "Sections.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace quandrel {
 
 namespace {
 
-// The 215-bit text of the body, one byte per bit, read through 1-based bit numbers.
+// The 215-bit text of the body, packed most significant bit first into 64-bit words and
+// read through 1-based bit numbers; characters missing from a short text read as zero bits.
 class BodyBits final {
 public:
     explicit BodyBits(std::string_view text)
@@ -20,26 +22,36 @@ public:
             if (value < 0) {
                 throw InvalidSymbol(static_cast<int>(i) + 1, text[i]);
             }
-            for (std::size_t b = 0; b < 5; ++b) {
-                m_bits[5 * i + b] = static_cast<unsigned char>((value >> (4 - b)) & 1);
-            }
+            place(5 * i, static_cast<std::uint64_t>(value), 5);
         }
     }
 
-    bool bit(int n) const { return m_bits[static_cast<std::size_t>(n - 1)] != 0; }
+    bool bit(int n) const { return bits(n, 1) != 0; }
 
+    // `count` (at most 5) bits from bit `first` on, the first one highest.
     unsigned bits(int first, int count) const
     {
-        unsigned value = 0;
-        for (int n = first; n < first + count; ++n) {
-            value = (value << 1) | m_bits[static_cast<std::size_t>(n - 1)];
-        }
-        return value;
+        const auto start = static_cast<std::size_t>(first - 1);
+        const std::size_t word = start / 64;
+        const std::size_t offset = start % 64;
+        // The two words around the field, as one 128-bit window.
+        const unsigned __int128 window = (static_cast<unsigned __int128>(m_words[word]) << 64) | m_words[word + 1];
+        const auto shift = static_cast<unsigned>(128 - offset - static_cast<std::size_t>(count));
+        return static_cast<unsigned>((window >> shift) & ((1U << count) - 1U));
     }
 
 private:
-    // Characters missing from a short text read as zero bits.
-    std::array<unsigned char, kBodyBits> m_bits{};
+    void place(std::size_t start, std::uint64_t value, std::size_t count)
+    {
+        const std::size_t word = start / 64;
+        const std::size_t offset = start % 64;
+        const unsigned __int128 shifted = static_cast<unsigned __int128>(value) << (128 - offset - count);
+        m_words[word] |= static_cast<std::uint64_t>(shifted >> 64);
+        m_words[word + 1] |= static_cast<std::uint64_t>(shifted);
+    }
+
+    // One spare word so that a window never reads past the end.
+    std::array<std::uint64_t, 5> m_words{};
 };
 
 // A four-bit group that is no digit code reads as 0.

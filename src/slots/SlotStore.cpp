@@ -1,7 +1,7 @@
 #include "SlotStore.h"
 
 #include "SlotError.h"
-#include "SlotField.h"
+#include "SlotFile.h"
 
 #include <cerrno>
 #include <cstring>
@@ -125,40 +125,11 @@ void SlotStore::createMissing(std::string_view password) const
 
 std::string SlotStore::readField(int slot) const
 {
-    // Non-blocking, so that a slot that is a FIFO is refused instead of freezing the window.
-    FileDescriptor file(::open(pathOf(slot).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!file.valid()) {
-        throw SlotError(slot, describe(slot), "could not load", systemReason(errno));
+    try {
+        return readFirstField(pathOf(slot));
+    } catch (const SlotReadError& error) {
+        throw SlotError(slot, describe(slot), "could not load", error.what());
     }
-    struct stat status {};
-    if (::fstat(file.get(), &status) != 0) {
-        throw SlotError(slot, describe(slot), "could not load", systemReason(errno));
-    }
-    if (!S_ISREG(status.st_mode)) {
-        throw SlotError(slot, describe(slot), "could not load",
-                        S_ISDIR(status.st_mode) ? "it is a directory, not a file" : "it is not a regular file");
-    }
-
-    std::string contents;
-    char buffer[4096];
-    while (contents.size() < kReadLimit && contents.find_first_of("\r\n") == std::string::npos) {
-        const ssize_t got = ::read(file.get(), buffer, std::min(sizeof buffer, kReadLimit - contents.size()));
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw SlotError(slot, describe(slot), "could not load", systemReason(errno));
-        }
-        if (got == 0) {
-            break;
-        }
-        contents.append(buffer, static_cast<std::size_t>(got));
-    }
-    std::optional<std::string> field = firstSlotField(contents);
-    if (!field) {
-        throw SlotError(slot, describe(slot), "could not load", "the file is empty");
-    }
-    return *std::move(field);
 }
 
 } // namespace quandrel

@@ -24,8 +24,6 @@ struct SlotFileOps {
 class SlotStore final {
 public:
     static constexpr int kSlotCount = 5;
-    // Bytes of a slot file that a load reads at the most: the first field is all it needs.
-    static constexpr std::size_t kReadLimit = 64 * 1024;
 
     explicit SlotStore(std::filesystem::path directory, SlotFileOps ops = SlotFileOps::system());
 

@@ -49,5 +49,42 @@ TEST(Binary, EncodesDecodesAndChecks)
     EXPECT_EQ(shell("echo '[' | '" + kBinary + "' encode 2>/dev/null").status, 2);
 }
 
+TEST(Binary, FixSuggestsCorrectionsBestFirst)
+{
+    // "S" typed for "5" at character 7, grouped and in lower case as a player might copy it.
+    const Result fixed = shell("'" + kBinary + "' fix 'ur3q-ursf-ug4f-423r-ur3f-ur3f-ur3f-ur3f-ur3f-ur3f-urs4-a'");
+    EXPECT_EQ(fixed.status, 0);
+    EXPECT_EQ(fixed.out.substr(0, fixed.out.find('\n')),
+              initialPassword() + "  position 7 S -> 5 (look-alike); coins 300 -> 100");
+
+    const Result hopeless = shell("'" + kBinary + "' fix ZZZZ 2>&1");
+    EXPECT_EQ(hopeless.status, 1);
+    EXPECT_NE(hopeless.out.find("no correction"), std::string::npos) << hopeless.out;
+}
+
+TEST(Binary, ExplainNamesTheFieldsOfEachGroup)
+{
+    const Result explained = shell("'" + kBinary + "' explain " + initialPassword());
+    EXPECT_EQ(explained.status, 0);
+    EXPECT_NE(explained.out.find("group 1  UR3Q  arrows 100, coins 100\n"), std::string::npos) << explained.out;
+    EXPECT_NE(explained.out.find("group 12  A  checksum\n"), std::string::npos) << explained.out;
+    EXPECT_EQ(shell("'" + kBinary + "' explain UR3QZ 2>/dev/null").status, 1);
+}
+
+TEST(Binary, DiffComparesPasswordsAndSlotFields)
+{
+    const std::string slot = ::testing::TempDir() + "quandrel-diff-slot.txt";
+    ASSERT_EQ(shell("printf '\"203FUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS08\"\\r\\n' > '" + slot + "'").status, 0);
+    const Result different = shell("'" + kBinary + "' diff " + initialPassword() + " '" + slot + "'");
+    EXPECT_EQ(different.status, 1);
+    EXPECT_EQ(different.out, "arrows: 100 -> 013\n");
+
+    const Result same = shell("'" + kBinary + "' diff '" + slot + "' 203FUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS00");
+    EXPECT_EQ(same.status, 0);
+    EXPECT_EQ(same.out, "same game state\n");
+    EXPECT_EQ(shell("'" + kBinary + "' diff " + initialPassword() + " Z 2>/dev/null").status, 2);
+    std::remove(slot.c_str());
+}
+
 } // namespace
 } // namespace quandrel

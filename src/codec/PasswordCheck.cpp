@@ -1,0 +1,47 @@
+#include "PasswordCheck.h"
+
+#include "Alphabets.h"
+#include "Password.h"
+#include "Sections.h"
+
+namespace quandrel {
+
+namespace {
+
+constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+
+} // namespace
+
+std::string normalizePassword(std::string_view typed)
+{
+    std::string password;
+    password.reserve(typed.size());
+    for (const char c : typed) {
+        if (c == ' ' || c == '\t' || c == '-' || c == '\r' || c == '\n') {
+            continue;
+        }
+        password.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+    }
+    return password;
+}
+
+PasswordCheck checkPassword(std::string_view password)
+{
+    PasswordCheck check;
+    check.length = password.size();
+    for (std::size_t i = 0; i < password.size() && i < static_cast<std::size_t>(kPasswordLength); ++i) {
+        const int k = static_cast<int>(i) + 1;
+        const bool symbol = k <= kBodyLength ? symbolValue(password[i], positionInGroup(k)) >= 0
+                                             : kHexDigits.find(password[i]) != std::string_view::npos;
+        if (!symbol) {
+            check.problems.push_back({k, password[i], k <= kBodyLength ? alphabetAt(positionInGroup(k)) : kHexDigits});
+        }
+    }
+    if (password.size() >= static_cast<std::size_t>(kBodyLength)) {
+        check.expectedChecksum = checksumOf(password.substr(0, kBodyLength));
+        check.checksumMatches = password.substr(kBodyLength) == check.expectedChecksum;
+    }
+    return check;
+}
+
+} // namespace quandrel

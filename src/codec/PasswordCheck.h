@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quandrel {
+
+// A character that is not a symbol at its place.
+struct SymbolProblem {
+    int position; // 1-based
+    char character;
+    std::string_view accepted; // the alphabet of that place, or the hex digits for the checksum
+
+    bool operator==(const SymbolProblem&) const = default;
+};
+
+// What is wrong with a typed password, if anything.
+struct PasswordCheck {
+    std::size_t length = 0;
+    std::vector<SymbolProblem> problems;
+    std::string expectedChecksum; // of the body, when it has all 43 characters
+    bool checksumMatches = false;
+
+    bool valid() const { return length == 45 && problems.empty() && checksumMatches; }
+};
+
+// A typed or pasted password as the codec reads it: blanks and dashes (grouping) removed and
+// lower-case letters raised, since no symbol is lower case.
+std::string normalizePassword(std::string_view typed);
+
+PasswordCheck checkPassword(std::string_view password);
+
+} // namespace quandrel
