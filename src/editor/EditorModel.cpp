@@ -41,7 +41,12 @@ constexpr std::array<WarriorDisplay, kWarriorStateCount> kWarriorDisplays = {{
 // redraws once per user action however many nested handlers ran.
 class EditorModel::ChangeScope final {
 public:
-    explicit ChangeScope(EditorModel& model) : m_model(model) { ++m_model.m_handlerDepth; }
+    explicit ChangeScope(EditorModel& model) : m_model(model)
+    {
+        if (m_model.m_handlerDepth++ == 0 && !m_model.m_actionListeners.empty()) {
+            m_model.m_actionStart = m_model.m_controls;
+        }
+    }
     ~ChangeScope() { m_model.notifyIfOutermost(); }
     ChangeScope(const ChangeScope&) = delete;
     ChangeScope& operator=(const ChangeScope&) = delete;
@@ -64,9 +69,14 @@ std::string EditorModel::systemTimeOfDay()
 
 void EditorModel::addChangeListener(ChangeListener listener) { m_listeners.push_back(std::move(listener)); }
 
+void EditorModel::addActionListener(ActionListener listener) { m_actionListeners.push_back(std::move(listener)); }
+
 void EditorModel::notifyIfOutermost()
 {
     if (--m_handlerDepth == 0) {
+        for (const auto& listener : m_actionListeners) {
+            listener(m_actionStart);
+        }
         for (const auto& listener : m_listeners) {
             listener();
         }
@@ -350,6 +360,13 @@ void EditorModel::applyDecoded(const DecodedState& decoded)
         m_controls.sections[4] = encodeWarriorSection(*decoded.warrior);
     }
     makechecksum();
+}
+
+void EditorModel::applyPreset(const GameState& state)
+{
+    ChangeScope scope(*this);
+    clearSelectAllBorder();
+    applyDecoded(decodeSlotText(encodePassword(state)));
 }
 
 GameState EditorModel::shownState() const

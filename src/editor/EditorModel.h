@@ -18,6 +18,8 @@ public:
     // The time of day as text, for the checksum line; injectable so tests can fix it.
     using Clock = std::function<std::string()>;
     using ChangeListener = std::function<void()>;
+    // Called after each outermost handler with the controls as they were before it ran.
+    using ActionListener = std::function<void(const EditorControls& before)>;
 
     explicit EditorModel(Clock clock = systemTimeOfDay);
 
@@ -25,6 +27,7 @@ public:
 
     // Called once after every handler that may have changed something.
     void addChangeListener(ChangeListener listener);
+    void addActionListener(ActionListener listener);
 
     const EditorControls& controls() const { return m_controls; }
     // Restores a whole earlier state of the controls.
@@ -56,6 +59,9 @@ public:
     // Sets every control from a decoded slot text and reassembles the password.
     void applyDecoded(const DecodedState& decoded);
 
+    // Shows a whole game state as one action, the way a load would bring it in.
+    void applyPreset(const GameState& state);
+
     // The game state the controls show. The counters are as typed, possibly incomplete.
     GameState shownState() const;
     std::string displayGroup(int group) const;
@@ -76,6 +82,8 @@ private:
     EditorControls m_controls;
     Clock m_clock;
     std::vector<ChangeListener> m_listeners;
+    std::vector<ActionListener> m_actionListeners;
+    EditorControls m_actionStart;
     int m_handlerDepth = 0;
 };
 

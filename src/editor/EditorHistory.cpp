@@ -1,0 +1,93 @@
+#include "EditorHistory.h"
+
+#include "EditorModel.h"
+
+#include <algorithm>
+
+namespace quandrel {
+
+namespace {
+
+// The controls without what the user cannot see change: keystroke bookkeeping, the time of the
+// last assembly and the cycle counters. A step must change something else.
+EditorControls withoutKeystrokeTraces(EditorControls controls)
+{
+    controls.keyBuffer.clear();
+    controls.counterColour = {};
+    controls.sections[5].clear();
+    controls.shieldCounter = 0;
+    controls.warriorCounter = 0;
+    return controls;
+}
+
+bool counterIncomplete(const EditorControls& controls)
+{
+    return std::any_of(controls.counterText.begin(), controls.counterText.end(),
+                       [](const std::string& text) { return text.size() < 3; });
+}
+
+} // namespace
+
+EditorHistory::EditorHistory(EditorModel& model) : m_model(model)
+{
+    m_model.addActionListener([this](const EditorControls& before) { actionFinished(before); });
+}
+
+void EditorHistory::actionFinished(const EditorControls& before)
+{
+    if (m_restoring) {
+        return;
+    }
+    const EditorControls& after = m_model.controls();
+    if (withoutKeystrokeTraces(before) == withoutKeystrokeTraces(after)) {
+        return;
+    }
+    if (counterIncomplete(after) && before.password == after.password) {
+        EditorControls typing = after;
+        typing.counterText = before.counterText;
+        if (withoutKeystrokeTraces(typing) == withoutKeystrokeTraces(before)) {
+            // Only counter text moved, and the entry is not complete yet.
+            if (!m_pendingStart) {
+                m_pendingStart = before;
+            }
+            return;
+        }
+    }
+    m_undo.push_back(m_pendingStart.value_or(before));
+    m_pendingStart.reset();
+    m_redo.clear();
+}
+
+void EditorHistory::restore(const EditorControls& controls)
+{
+    m_restoring = true;
+    m_model.restore(controls);
+    m_restoring = false;
+}
+
+void EditorHistory::undo()
+{
+    if (!canUndo()) {
+        return;
+    }
+    m_redo.push_back(m_model.controls());
+    if (m_pendingStart) {
+        restore(*m_pendingStart);
+        m_pendingStart.reset();
+        return;
+    }
+    restore(m_undo.back());
+    m_undo.pop_back();
+}
+
+void EditorHistory::redo()
+{
+    if (!canRedo()) {
+        return;
+    }
+    m_undo.push_back(m_model.controls());
+    restore(m_redo.back());
+    m_redo.pop_back();
+}
+
+} // namespace quandrel
