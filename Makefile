@@ -19,8 +19,7 @@ build: deps configure
 	cmake --build $(BUILD_DIR)
 
 run: build
-	@echo "The editor window is not built yet; here is the command line tool instead."
-	$(BUILD_DIR)/src/cli/quandrel-pass --help
+	$(BUILD_DIR)/src/app/quandrel
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure

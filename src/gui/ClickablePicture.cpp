@@ -1,0 +1,49 @@
+#include "ClickablePicture.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace quandrel {
+
+ClickablePicture::ClickablePicture(const QPixmap& picture, QWidget* parent) : QWidget(parent), m_picture(picture)
+{
+    resize(m_picture.deviceIndependentSize().toSize());
+}
+
+void ClickablePicture::setBorder(bool on)
+{
+    if (on == m_border) {
+        return;
+    }
+    m_border = on;
+    const int frame = m_border ? 2 * kBorderWidth : 0;
+    resize(m_picture.deviceIndependentSize().toSize() + QSize(frame, frame));
+    update();
+}
+
+void ClickablePicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (m_border) {
+        qDrawWinPanel(&painter, rect(), palette(), true);
+        painter.drawPixmap(kBorderWidth, kBorderWidth, m_picture);
+    } else {
+        painter.drawPixmap(0, 0, m_picture);
+    }
+}
+
+void ClickablePicture::mousePressEvent(QMouseEvent* event)
+{
+    // Accepting the press makes the release come here too.
+    event->setAccepted(event->button() == Qt::LeftButton);
+}
+
+void ClickablePicture::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+} // namespace quandrel

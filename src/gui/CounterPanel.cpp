@@ -1,0 +1,147 @@
+#include "CounterPanel.h"
+
+#include "ClickablePicture.h"
+#include "ControlName.h"
+#include "Pictures.h"
+#include "Twips.h"
+#include "editor/EditorModel.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace quandrel {
+
+namespace {
+
+constexpr int kBoxLeft = 960;
+constexpr int kBoxWidth = 495;
+constexpr int kBoxHeight = 285;
+constexpr int kPictureLeft = 240;
+constexpr int kMaxDigits = 3;
+// Key codes are 8-bit; a character beyond that reaches the model as a question mark.
+constexpr char16_t kLastKeyCode = 255;
+
+struct CounterRow {
+    int boxTop;
+    const char* pictureName;
+    const char* picturePath;
+    int pictureTop;
+};
+
+constexpr std::array<CounterRow, kCounterCount> kRows = {{
+    {480, "Image2", "counters/arrows.gif", 360},
+    {960, "Image1", "counters/coin.gif", 840},
+    {1440, "Image3", "counters/key.gif", 1320},
+}};
+
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
+
+} // namespace
+
+CounterPanel::CounterPanel(EditorModel& model, QWidget* parent) : QGroupBox(parent), m_model(model)
+{
+    createLayout();
+    connectSignals();
+    refresh();
+}
+
+void CounterPanel::createLayout()
+{
+    setObjectName(controlName(QStringLiteral("Frame1"), 0));
+    setTitle(tr("Arrows, Coins , Keys"));
+    setGeometry(twipsRect(120, 120, 1695, 2055));
+
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        auto* picture = new ClickablePicture(loadPicture(QString::fromLatin1(kRows[i].picturePath)), this);
+        picture->setObjectName(QString::fromLatin1(kRows[i].pictureName));
+        picture->move(twipsPoint(kPictureLeft, kRows[i].pictureTop));
+
+        auto* box = new QLineEdit(this);
+        box->setObjectName(controlName(QStringLiteral("Text1"), static_cast<int>(i)));
+        box->setGeometry(twipsRect(kBoxLeft, kRows[i].boxTop, kBoxWidth, kBoxHeight));
+        box->setMaxLength(kMaxDigits);
+        box->setAlignment(Qt::AlignCenter);
+        box->installEventFilter(this);
+        m_boxes[i] = box;
+    }
+    // The window gives its first focus to the panel, and so to the arrows box.
+    setFocusProxy(m_boxes[0]);
+}
+
+void CounterPanel::connectSignals()
+{
+    m_model.addChangeListener([this] { refresh(); });
+    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+        connect(m_boxes[i], &QLineEdit::textEdited, this,
+                [this, i](const QString& text) { textEdited(static_cast<int>(i), text); });
+    }
+}
+
+void CounterPanel::refresh()
+{
+    const EditorControls& controls = m_model.controls();
+    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+        QLineEdit* box = m_boxes[i];
+        const QSignalBlocker blocker(box);
+        const QString text = QString::fromStdString(controls.counterText[i]);
+        // Rewriting an unchanged text would move the cursor under the user's fingers.
+        if (box->text() != text) {
+            box->setText(text);
+        }
+        QPalette colours; // an empty palette inherits every colour it does not set
+        if (controls.counterColour[i] == TextColour::Red) {
+            colours.setColor(QPalette::Text, QColor(0xFF, 0x00, 0x00));
+        }
+        box->setPalette(colours);
+    }
+}
+
+bool CounterPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto found = std::find(m_boxes.begin(), m_boxes.end(), watched);
+    if (found == m_boxes.end()) {
+        return QGroupBox::eventFilter(watched, event);
+    }
+    const int box = static_cast<int>(found - m_boxes.begin());
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return discardedByModel(box, *static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonRelease: {
+        const auto& mouse = *static_cast<QMouseEvent*>(event);
+        if (mouse.button() == Qt::LeftButton && m_boxes[at(box)]->rect().contains(mouse.position().toPoint())) {
+            m_model.Text1_Click(box);
+        }
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+bool CounterPanel::discardedByModel(int box, const QKeyEvent& event)
+{
+    // Tab and Backtab move the focus and Delete edits without producing a character; a key
+    // without text is no character key at all.
+    const int key = event.key();
+    if (event.text().isEmpty() || key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete) {
+        return false;
+    }
+    const char16_t character = event.text().front().unicode();
+    int keyCode = character > kLastKeyCode ? '?' : character;
+    m_model.Text1_KeyPress(box, keyCode);
+    return keyCode == 0;
+}
+
+void CounterPanel::textEdited(int box, const QString& text)
+{
+    // A refused text raises no change, so the box is put back by hand.
+    if (!m_model.Text1_Change(box, text.toStdString())) {
+        refresh();
+    }
+}
+
+} // namespace quandrel

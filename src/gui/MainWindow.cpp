@@ -1,0 +1,107 @@
+#include "MainWindow.h"
+
+#include "ControlName.h"
+#include "CounterPanel.h"
+#include "ObjectPanel.h"
+#include "PasswordPanel.h"
+#include "Pictures.h"
+#include "SlotPanel.h"
+#include "Twips.h"
+#include "VersionPanel.h"
+#include "VitalityPanel.h"
+#include "WarriorPanel.h"
+#include "WorldPanel.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QScreen>
+#include <QStyle>
+
+namespace quandrel {
+
+namespace {
+
+constexpr int kClientWidth = 10035;
+constexpr int kClientHeight = 7770;
+constexpr int kCaptionPointSize = 8;
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    createLayout();
+    connectSignals();
+    refresh();
+    m_model.Form_Load();
+    placeAtScreenCentre();
+}
+
+void MainWindow::createLayout()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(tr("The Quandrel Password Generator "));
+    setWindowIcon(QIcon(loadPicture(QStringLiteral("icon.png"))));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    // The places of the layout leave room for captions of 8 points; a larger default font clips them.
+    QFont captionFont = font();
+    captionFont.setPointSize(kCaptionPointSize);
+    setFont(captionFont);
+
+    // The client area keeps its size whatever bars the window gets above it; the window
+    // follows it and cannot be resized.
+    m_clientArea = new QWidget(this);
+    m_clientArea->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    setCentralWidget(m_clientArea);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_counterPanel = new CounterPanel(m_model, m_clientArea);
+    new WarriorPanel(m_model, m_clientArea);
+    new VitalityPanel(m_model, m_clientArea);
+    new SlotPanel(m_clientArea);
+    new VersionPanel(m_clientArea);
+    new ObjectPanel(m_model, m_clientArea);
+    new WorldPanel(m_model, m_clientArea);
+    new PasswordPanel(m_model, m_clientArea);
+
+    for (std::size_t s = 0; s < m_sectionLabels.size(); ++s) {
+        m_sectionLabels[s] = addHiddenLabel(controlName(QStringLiteral("Label2"), static_cast<int>(s)));
+    }
+    m_passwordLabel = addHiddenLabel(QStringLiteral("Label5"));
+    m_keyBufferLabel = addHiddenLabel(QStringLiteral("Label8"));
+
+    m_counterPanel->setFocus();
+}
+
+QLabel* MainWindow::addHiddenLabel(const QString& name)
+{
+    auto* label = new QLabel(m_clientArea);
+    label->setObjectName(name);
+    label->hide();
+    return label;
+}
+
+void MainWindow::connectSignals()
+{
+    m_model.addChangeListener([this] { refresh(); });
+}
+
+void MainWindow::refresh()
+{
+    const EditorControls& controls = m_model.controls();
+    for (std::size_t s = 0; s < m_sectionLabels.size(); ++s) {
+        m_sectionLabels[s]->setText(QString::fromStdString(controls.sections[s]));
+    }
+    m_passwordLabel->setText(QString::fromStdString(controls.password));
+    // Key codes are single bytes, so the buffer reads as Latin-1.
+    m_keyBufferLabel->setText(QString::fromLatin1(controls.keyBuffer));
+}
+
+void MainWindow::placeAtScreenCentre()
+{
+    adjustSize();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+}
+
+} // namespace quandrel

@@ -1,0 +1,72 @@
+#include "PasswordPanel.h"
+
+#include "ControlName.h"
+#include "Twips.h"
+#include "editor/EditorModel.h"
+
+#include <QLabel>
+
+namespace quandrel {
+
+namespace {
+
+constexpr int kGroupsPerRow = 4;
+constexpr int kGroupLeft = 240;
+constexpr int kGroupTop = 360;
+constexpr int kColumnPitch = 960;
+constexpr int kRowPitch = 360;
+constexpr int kGroupWidth = 855;
+constexpr int kLastGroupWidth = 495; // the last group holds one character
+constexpr int kGroupHeight = 375;
+constexpr qreal kPointSize = 13.5;
+
+QFont passwordFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif); // the fallback where that family is missing
+    font.setPointSizeF(kPointSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+} // namespace
+
+PasswordPanel::PasswordPanel(EditorModel& model, QWidget* parent) : QGroupBox(parent), m_model(model)
+{
+    createLayout();
+    connectSignals();
+    refresh();
+}
+
+void PasswordPanel::createLayout()
+{
+    setObjectName(QStringLiteral("Frame7"));
+    setTitle(tr("The Quandrel Password "));
+    setGeometry(twipsRect(3000, 6000, 4095, 1575));
+
+    const QFont font = passwordFont();
+    for (int g = 0; g < kDisplayGroupCount; ++g) {
+        auto* group = new QLabel(this);
+        group->setObjectName(controlName(QStringLiteral("Label6"), g));
+        const int width = g == kDisplayGroupCount - 1 ? kLastGroupWidth : kGroupWidth;
+        group->setGeometry(twipsRect(kGroupLeft + kColumnPitch * (g % kGroupsPerRow),
+                                     kGroupTop + kRowPitch * (g / kGroupsPerRow), width, kGroupHeight));
+        group->setFont(font);
+        group->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_groups[static_cast<std::size_t>(g)] = group;
+    }
+}
+
+void PasswordPanel::connectSignals()
+{
+    m_model.addChangeListener([this] { refresh(); });
+}
+
+void PasswordPanel::refresh()
+{
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
+        m_groups[g]->setText(QString::fromStdString(m_model.displayGroup(static_cast<int>(g))));
+    }
+}
+
+} // namespace quandrel

@@ -1,0 +1,25 @@
+#include "VersionPanel.h"
+
+#include "Twips.h"
+
+#include <QLabel>
+
+namespace quandrel {
+
+VersionPanel::VersionPanel(QWidget* parent) : QGroupBox(parent) { createLayout(); }
+
+void VersionPanel::createLayout()
+{
+    setObjectName(QStringLiteral("Frame8"));
+    setTitle(tr("Version Info"));
+    setGeometry(twipsRect(7560, 120, 2295, 2055));
+
+    // Narrower than its text, so that the version wraps onto a line below the name.
+    auto* text = new QLabel(tr("Quandrel Password Generator     Version  0.21"), this);
+    text->setObjectName(QStringLiteral("Label7"));
+    text->setGeometry(twipsRect(120, 360, 1935, 1095));
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+} // namespace quandrel

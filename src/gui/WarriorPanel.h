@@ -1,0 +1,30 @@
+#pragma once
+
+#include "editor/EditorControls.h"
+
+#include <QGroupBox>
+
+#include <array>
+
+namespace quandrel {
+
+class ClickablePicture;
+class EditorModel;
+
+// The two warriors: a click on whichever picture is shown moves to the next warrior state.
+class WarriorPanel final : public QGroupBox {
+    Q_OBJECT
+
+public:
+    WarriorPanel(EditorModel& model, QWidget* parent);
+
+private:
+    void createLayout();
+    void connectSignals();
+    void refresh();
+
+    EditorModel& m_model;
+    std::array<ClickablePicture*, kWarriorPictureCount> m_pictures{};
+};
+
+} // namespace quandrel
