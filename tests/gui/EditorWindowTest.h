@@ -1,0 +1,42 @@
+#pragma once
+
+#include "codec/GameState.h"
+#include "gui/MainWindow.h"
+
+#include <QObject>
+#include <QWidget>
+
+#include <memory>
+
+namespace quandrel {
+
+// A fresh editor window, shown, for every test function of a suite.
+class EditorWindowTest : public QObject {
+    Q_OBJECT
+
+protected:
+    MainWindow& window() const { return *m_window; }
+
+    template <typename T = QWidget> T* control(const QString& name) const { return m_window->findChild<T*>(name); }
+
+    // Clicks the middle of a place of the window, in window coordinates, so that the click goes
+    // to whatever widget the user would hit there.
+    void clickAt(QPoint place);
+    void clickOn(const QWidget* target);
+
+    // The object name of one control of an array, as in "Text1(0)".
+    static QString indexed(const char* array, int index);
+
+    // The twelve password labels joined.
+    QString shownPassword() const;
+    static QString passwordOf(const GameState& state);
+
+private slots:
+    void init();
+    void cleanup();
+
+private:
+    std::unique_ptr<MainWindow> m_window;
+};
+
+} // namespace quandrel
