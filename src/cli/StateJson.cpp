@@ -142,7 +142,8 @@ GameState gameStateFromJson(std::string_view text)
     json root;
     try {
         root = json::parse(text);
-    } catch (const json::parse_error& error) {
+    } catch (const json::exception& error) {
+        // Parse errors, and numbers too large for any type (out_of_range), alike.
         throw StateFormatError(std::string("invalid JSON: ") + error.what());
     }
     if (!root.is_object()) {

@@ -70,6 +70,7 @@ TEST(StateJson, BadInputIsRefusedWithItsPlace)
         {"", "invalid JSON"},
         {"{\"arrows\":\"100\"", "invalid JSON"},
         {"[]", "expected a JSON object"},
+        {R"({"warrior":1e400})", "invalid JSON"}, // too large for any number type
         {R"({"arrow":"100"})", "unknown key \"arrow\""},
         {R"({"arrows":100})", "arrows: expected three decimal digits"},
         {R"({"coins":"12"})", "coins: \"12\" is not three decimal digits"},
