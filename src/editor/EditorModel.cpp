@@ -362,12 +362,14 @@ void EditorModel::applyDecoded(const DecodedState& decoded)
     makechecksum();
 }
 
-void EditorModel::applyPreset(const GameState& state)
+void EditorModel::loadDecoded(const DecodedState& decoded)
 {
     ChangeScope scope(*this);
     clearSelectAllBorder();
-    applyDecoded(decodeSlotText(encodePassword(state)));
+    applyDecoded(decoded);
 }
+
+void EditorModel::applyPreset(const GameState& state) { loadDecoded(decodeSlotText(encodePassword(state))); }
 
 GameState EditorModel::shownState() const
 {

@@ -59,7 +59,10 @@ public:
     // Sets every control from a decoded slot text and reassembles the password.
     void applyDecoded(const DecodedState& decoded);
 
-    // Shows a whole game state as one action, the way a load would bring it in.
+    // A load as one action: clears the select-all border, then applies the decoded slot text.
+    void loadDecoded(const DecodedState& decoded);
+
+    // Shows a whole game state as one action, the way a load brings it in.
     void applyPreset(const GameState& state);
 
     // The game state the controls show. The counters are as typed, possibly incomplete.

@@ -132,7 +132,8 @@ bool CounterPanel::discardedByModel(int box, const QKeyEvent& event)
     }
     const char16_t character = event.text().front().unicode();
     int keyCode = character > kLastKeyCode ? '?' : character;
-    m_model.Text1_KeyPress(box, keyCode);
+    const bool triggerWord = m_model.Text1_KeyPress(box, keyCode);
+    emit characterKeyPressed(triggerWord);
     return keyCode == 0;
 }
 

@@ -21,6 +21,10 @@ class CounterPanel final : public QGroupBox {
 public:
     CounterPanel(EditorModel& model, QWidget* parent);
 
+signals:
+    // After every character key in a box: whether the last eight keys spell the trigger word.
+    void characterKeyPressed(bool triggerWord);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

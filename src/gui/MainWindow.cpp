@@ -11,10 +11,14 @@
 #include "VitalityPanel.h"
 #include "WarriorPanel.h"
 #include "WorldPanel.h"
+#include "credits/CreditsWindow.h"
+#include "slots/SlotError.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
+#include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
 
@@ -59,7 +63,7 @@ void MainWindow::createLayout()
     m_counterPanel = new CounterPanel(m_model, m_clientArea);
     new WarriorPanel(m_model, m_clientArea);
     new VitalityPanel(m_model, m_clientArea);
-    new SlotPanel(m_clientArea);
+    m_slotPanel = new SlotPanel(m_clientArea);
     new VersionPanel(m_clientArea);
     new ObjectPanel(m_model, m_clientArea);
     new WorldPanel(m_model, m_clientArea);
@@ -85,6 +89,52 @@ QLabel* MainWindow::addHiddenLabel(const QString& name)
 void MainWindow::connectSignals()
 {
     m_model.addChangeListener([this] { refresh(); });
+    connect(m_counterPanel, &CounterPanel::characterKeyPressed, this, &MainWindow::counterKeyPressed);
+    connect(m_slotPanel, &SlotPanel::saveRequested, this,
+            [this](int index) { runSlotCommand([this, index] { m_slots.Command2_Click(index); }); });
+    connect(m_slotPanel, &SlotPanel::loadRequested, this,
+            [this](int index) { runSlotCommand([this, index] { m_slots.Command3_Click(index); }); });
+}
+
+void MainWindow::runSlotCommand(const std::function<void()>& command)
+{
+    QString failure;
+    try {
+        command();
+        return;
+    } catch (const SlotError& error) {
+        failure = QString::fromLocal8Bit(error.what());
+    } catch (const std::exception& error) {
+        failure = tr("The slot command failed: %1").arg(QString::fromLocal8Bit(error.what()));
+    }
+    // Window-modal but not blocking: the editor keeps its state and goes on once it is read.
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle().trimmed(), failure, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("slotError"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void MainWindow::counterKeyPressed(bool triggerWord)
+{
+    // The first key typed into a counter box creates the credits window, hidden.
+    if (m_credits == nullptr) {
+        m_credits = new CreditsWindow(this);
+    }
+    if (triggerWord) {
+        m_credits->show();
+        m_credits->raise();
+        m_credits->startAnimation();
+    } else {
+        m_credits->hide();
+        m_credits->stopAnimation();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the editor discards the credits window too, shown or hidden.
+    delete m_credits;
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::refresh()

@@ -1,16 +1,21 @@
 #pragma once
 
+#include "credits/CreditsWindow.h"
 #include "editor/EditorModel.h"
+#include "slots/SlotCommands.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 
 namespace quandrel {
 
 class CounterPanel;
+class SlotPanel;
 
 // The editor window. It owns the model, gives it to each panel, and keeps the hidden
 // bookkeeping labels in step with it.
@@ -21,6 +26,12 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     EditorModel& model() { return m_model; }
+    // The credits window while it exists, shown or hidden; null before the first key and after
+    // it was discarded.
+    CreditsWindow* credits() const { return m_credits; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createLayout();
@@ -29,8 +40,15 @@ private:
 
     QLabel* addHiddenLabel(const QString& name);
     void placeAtScreenCentre();
+    void counterKeyPressed(bool triggerWord);
+    // Runs a save or load, and tells the user what failed, if anything.
+    void runSlotCommand(const std::function<void()>& command);
 
     EditorModel m_model;
+    // Slot files live in the working directory as it is at each click.
+    SlotCommands m_slots{m_model, SlotStore(".")};
+    QPointer<CreditsWindow> m_credits;
+    SlotPanel* m_slotPanel = nullptr;
     QWidget* m_clientArea = nullptr;
     CounterPanel* m_counterPanel = nullptr;
     std::array<QLabel*, kSectionLabelCount> m_sectionLabels{};

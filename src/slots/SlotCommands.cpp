@@ -15,15 +15,20 @@ void SlotCommands::Command3_Click(int index)
 {
     const int slot = index + 1;
     m_store.createMissing(initialPassword());
-    m_model.clearSelectAllBorder();
-    const std::string text = m_store.readField(slot);
     DecodedState decoded;
     try {
-        decoded = decodeSlotText(text);
-    } catch (const InvalidSymbol& error) {
-        throw SlotError(slot, m_store.describe(slot), "holds no valid password", error.what());
+        try {
+            decoded = decodeSlotText(m_store.readField(slot));
+        } catch (const InvalidSymbol& error) {
+            throw SlotError(slot, m_store.describe(slot), "holds no valid password", error.what());
+        }
+    } catch (const SlotError&) {
+        // A load clears the select-all border before it reads, so a failed read leaves it cleared.
+        m_model.clearSelectAllBorder();
+        throw;
     }
-    m_model.applyDecoded(decoded);
+    // Clearing the border and applying the slot make one action.
+    m_model.loadDecoded(decoded);
 }
 
 } // namespace quandrel
