@@ -1,6 +1,7 @@
 #include "codec/Decoder.h"
 #include "codec/Password.h"
 #include "codec/Repair.h"
+#include "support/RandomState.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,26 +15,9 @@ using namespace quandrel;
 std::vector<GameState> sampleStates()
 {
     std::mt19937 rng(1);
-    auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
     std::vector<GameState> states(256);
     for (auto& state : states) {
-        for (auto& counter : state.counters) {
-            counter = std::to_string(100 + below(900));
-        }
-        for (auto& value : state.values) {
-            value = below(32);
-        }
-        for (auto& world : state.worlds) {
-            world.state = static_cast<WorldState>(below(4));
-            for (auto&& flag : world.flags) {
-                flag = below(2) == 1;
-            }
-        }
-        for (auto&& object : state.objects) {
-            object = below(2) == 1;
-        }
-        state.shield = static_cast<Shield>(below(4));
-        state.warrior = below(4);
+        state = test::randomState(rng);
     }
     return states;
 }
