@@ -26,7 +26,11 @@ public:
         }
     }
 
-    bool bit(int n) const { return bits(n, 1) != 0; }
+    bool bit(int n) const
+    {
+        const auto at = static_cast<std::size_t>(n - 1);
+        return ((m_words[at / 64] >> (63 - at % 64)) & 1U) != 0;
+    }
 
     // `count` (at most 5) bits from bit `first` on, the first one highest.
     unsigned bits(int first, int count) const
