@@ -2,8 +2,13 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
+SANITIZE_DIR ?= build-asan
+FUZZ_SECONDS ?= 60
+# Stop at the first report, with its stack trace.
+SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps configure build run test bench format clean
+.PHONY: all deps configure build run test sanitize-build test-sanitize fuzz bench format clean
 
 all: build
 
@@ -21,8 +26,24 @@ build: deps configure
 run: build
 	$(BUILD_DIR)/src/app/quandrel
 
+$(SANITIZE_DIR)/build.ninja: | deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+		-DQUANDREL_SANITIZE=ON -DQUANDREL_BUILD_BENCHMARKS=OFF $(CMAKE_FLAGS)
+
+sanitize-build: deps $(SANITIZE_DIR)/build.ninja
+	cmake --build $(SANITIZE_DIR)
+
+# The normal suite, then the same suite and brief fuzz runs under the sanitizers.
 test: build
-	ctest --test-dir $(BUILD_DIR) --output-on-failure
+	scripts/run-ctest --test-dir $(BUILD_DIR) --output-on-failure
+	@$(MAKE) --no-print-directory test-sanitize
+
+test-sanitize: sanitize-build
+	$(SANITIZER_ENV) scripts/run-ctest --test-dir $(SANITIZE_DIR) --output-on-failure
+
+# Each fuzz target for FUZZ_SECONDS; findings land in $(SANITIZE_DIR)/fuzz/findings.
+fuzz: sanitize-build
+	$(SANITIZER_ENV) FUZZ_SECONDS=$(FUZZ_SECONDS) cmake --build $(SANITIZE_DIR) --target fuzz
 
 bench: build
 	$(BUILD_DIR)/bench/codec_bench
@@ -31,4 +52,4 @@ format: configure
 	cmake --build $(BUILD_DIR) --target format
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
