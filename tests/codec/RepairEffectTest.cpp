@@ -1,0 +1,74 @@
+#include "codec/RepairEffect.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+namespace quandrel {
+namespace {
+
+const std::string kInitial = "UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A";
+
+std::string with(std::string password, int position, char c)
+{
+    password.replace(static_cast<std::size_t>(position - 1), 1, 1, c);
+    return password;
+}
+
+struct Effect {
+    std::string name;
+    std::string before;
+    std::string after;
+
+    bool operator==(const Effect&) const = default;
+};
+
+void PrintTo(const Effect& effect, std::ostream* out)
+{
+    *out << effect.name << " '" << effect.before << "' -> '" << effect.after << "'";
+}
+
+std::vector<Effect> effectOf(const std::string& typed, const std::vector<Substitution>& changes)
+{
+    std::vector<Effect> effect;
+    for (const FieldChange& change : repairEffect(typed, Repair{kInitial, changes})) {
+        effect.push_back({change.name, change.before, change.after});
+    }
+    return effect;
+}
+
+// Every case corrects the typed text back to the initial password.
+TEST(RepairEffect, NamesWhatTheCorrectionChanges)
+{
+    struct Case {
+        const char* what;
+        std::string typed;
+        std::vector<Substitution> changes;
+        std::vector<Effect> expected;
+    };
+    const Case cases[] = {
+        {"a body slip that still decodes: the fields that move",
+         with(kInitial, 1, '7'),
+         {{1, '7', 'U', false}},
+         {{"arrows", "108", "100"}}},
+        {"a mistyped checksum: no field moves", with(kInitial, 45, 'B'), {{45, 'B', 'A', false}}, {}},
+        {"an invalid symbol: the fields its place carries, as corrected",
+         with(kInitial, 1, 'Z'),
+         {{1, 'Z', 'U', false}},
+         {{"arrows", "", "100"}}},
+        {"two invalid symbols in one field: that field once",
+         with(with(kInitial, 1, 'Z'), 2, 'Z'),
+         {{1, 'Z', 'U', false}, {2, 'Z', 'R', false}},
+         {{"arrows", "", "100"}}},
+        {"an invalid symbol across two fields: both",
+         with(kInitial, 4, 'Z'),
+         {{4, 'Z', 'Q', false}},
+         {{"arrows", "", "100"}, {"coins", "", "100"}}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(effectOf(c.typed, c.changes), c.expected) << c.what;
+    }
+}
+
+} // namespace
+} // namespace quandrel
