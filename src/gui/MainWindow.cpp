@@ -1,8 +1,12 @@
 #include "MainWindow.h"
 
+#include "ControlDescriptions.h"
 #include "ControlName.h"
 #include "CounterPanel.h"
+#include "EditorActions.h"
+#include "MainMenuBar.h"
 #include "ObjectPanel.h"
+#include "PasswordContextMenu.h"
 #include "PasswordPanel.h"
 #include "Pictures.h"
 #include "SlotPanel.h"
@@ -38,6 +42,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connectSignals();
     refresh();
     m_model.Form_Load();
+    createMenus();
     placeAtScreenCentre();
 }
 
@@ -67,15 +72,23 @@ void MainWindow::createLayout()
     new VersionPanel(m_clientArea);
     new ObjectPanel(m_model, m_clientArea);
     new WorldPanel(m_model, m_clientArea);
-    new PasswordPanel(m_model, m_clientArea);
+    m_passwordPanel = new PasswordPanel(m_model, m_clientArea);
 
     for (std::size_t s = 0; s < m_sectionLabels.size(); ++s) {
         m_sectionLabels[s] = addHiddenLabel(controlName(QStringLiteral("Label2"), static_cast<int>(s)));
     }
     m_passwordLabel = addHiddenLabel(QStringLiteral("Label5"));
     m_keyBufferLabel = addHiddenLabel(QStringLiteral("Label8"));
+    new ControlDescriptions(m_model, m_clientArea);
 
     m_counterPanel->setFocus();
+}
+
+void MainWindow::createMenus()
+{
+    m_actions = new EditorActions(m_model, this);
+    setMenuBar(new MainMenuBar(*m_actions, this));
+    new PasswordContextMenu(m_actions->copyPassword(), m_passwordPanel);
 }
 
 QLabel* MainWindow::addHiddenLabel(const QString& name)

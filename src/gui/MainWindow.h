@@ -15,6 +15,8 @@ class QLabel;
 namespace quandrel {
 
 class CounterPanel;
+class EditorActions;
+class PasswordPanel;
 class SlotPanel;
 
 // The editor window. It owns the model, gives it to each panel, and keeps the hidden
@@ -37,6 +39,8 @@ private:
     void createLayout();
     void connectSignals();
     void refresh();
+    // The menus and their commands, which start from the state of the first assembly.
+    void createMenus();
 
     QLabel* addHiddenLabel(const QString& name);
     void placeAtScreenCentre();
@@ -51,6 +55,8 @@ private:
     SlotPanel* m_slotPanel = nullptr;
     QWidget* m_clientArea = nullptr;
     CounterPanel* m_counterPanel = nullptr;
+    PasswordPanel* m_passwordPanel = nullptr;
+    EditorActions* m_actions = nullptr;
     std::array<QLabel*, kSectionLabelCount> m_sectionLabels{};
     QLabel* m_passwordLabel = nullptr;
     QLabel* m_keyBufferLabel = nullptr;

@@ -1,10 +1,10 @@
 #include "PasswordPanel.h"
 
 #include "ControlName.h"
+#include "PasswordExplanation.h"
+#include "PasswordGroupLabel.h"
 #include "Twips.h"
 #include "editor/EditorModel.h"
-
-#include <QLabel>
 
 namespace quandrel {
 
@@ -46,7 +46,7 @@ void PasswordPanel::createLayout()
 
     const QFont font = passwordFont();
     for (int g = 0; g < kDisplayGroupCount; ++g) {
-        auto* group = new QLabel(this);
+        auto* group = new PasswordGroupLabel(this);
         group->setObjectName(controlName(QStringLiteral("Label6"), g));
         const int width = g == kDisplayGroupCount - 1 ? kLastGroupWidth : kGroupWidth;
         group->setGeometry(twipsRect(kGroupLeft + kColumnPitch * (g % kGroupsPerRow),
@@ -59,13 +59,31 @@ void PasswordPanel::createLayout()
 
 void PasswordPanel::connectSignals()
 {
+    m_model.addActionListener([this](const EditorControls& before) { markChangedCharacters(before.password); });
     m_model.addChangeListener([this] { refresh(); });
+}
+
+void PasswordPanel::markChangedCharacters(const std::string& before)
+{
+    // A character is changed when it stood there before with another value; the first
+    // assembly, with nothing shown before it, marks nothing.
+    const std::string& after = m_model.controls().password;
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
+        std::bitset<PasswordGroupLabel::kCharacters> changed;
+        for (std::size_t i = 0; i < changed.size(); ++i) {
+            const std::size_t k = PasswordGroupLabel::kCharacters * g + i;
+            changed[i] = k < before.size() && k < after.size() && before[k] != after[k];
+        }
+        m_groups[g]->setMarkedCharacters(changed);
+    }
 }
 
 void PasswordPanel::refresh()
 {
+    const PasswordExplanation explanation(m_model.controls().password);
     for (std::size_t g = 0; g < m_groups.size(); ++g) {
         m_groups[g]->setText(QString::fromStdString(m_model.displayGroup(static_cast<int>(g))));
+        m_groups[g]->setToolTip(explanation.group(static_cast<int>(g), m_groups[g]->markedCharacters()));
     }
 }
 

@@ -5,14 +5,15 @@
 #include <QGroupBox>
 
 #include <array>
-
-class QLabel;
+#include <string>
 
 namespace quandrel {
 
 class EditorModel;
+class PasswordGroupLabel;
 
-// The password, in eleven groups of four characters and the last character on its own.
+// The password, in eleven groups of four characters and the last character on its own. Each
+// group explains its characters in a tooltip and marks those that the last action changed.
 class PasswordPanel final : public QGroupBox {
     Q_OBJECT
 
@@ -23,9 +24,10 @@ private:
     void createLayout();
     void connectSignals();
     void refresh();
+    void markChangedCharacters(const std::string& before);
 
     EditorModel& m_model;
-    std::array<QLabel*, kDisplayGroupCount> m_groups{};
+    std::array<PasswordGroupLabel*, kDisplayGroupCount> m_groups{};
 };
 
 } // namespace quandrel

@@ -1,0 +1,133 @@
+#include "EditorActions.h"
+
+#include "PasswordEntryDialog.h"
+#include "ShortcutListDialog.h"
+#include "editor/EditorModel.h"
+#include "editor/Presets.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace quandrel {
+
+EditorActions::EditorActions(EditorModel& model, QWidget* window)
+    : QObject(window), m_model(model), m_window(window), m_history(model)
+{
+    createActions();
+    connectSignals();
+    refresh();
+}
+
+QAction* EditorActions::addAction(const QString& name, const QString& text, const QList<QKeySequence>& shortcuts)
+{
+    auto* action = new QAction(text, m_window);
+    action->setObjectName(name);
+    action->setShortcuts(shortcuts);
+    // On the window itself too, so the shortcuts work whatever the menu bar does.
+    m_window->addAction(action);
+    return action;
+}
+
+void EditorActions::createActions()
+{
+    m_enterPassword = addAction(QStringLiteral("enterPasswordAction"), tr("&Enter password..."),
+                                {QKeySequence(Qt::CTRL | Qt::Key_E)});
+    m_newGame = addAction(QStringLiteral("newGameAction"), tr("&New game"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
+    m_everything = addAction(QStringLiteral("everythingAction"), tr("E&verything"), {});
+    m_quit = addAction(QStringLiteral("quitAction"), tr("&Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+
+    m_undo = addAction(QStringLiteral("undoAction"), tr("&Undo"), QKeySequence::keyBindings(QKeySequence::Undo));
+    // The keys of both conventions, whichever the platform prefers.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        if (!redoKeys.contains(key)) {
+            redoKeys << key;
+        }
+    }
+    m_redo = addAction(QStringLiteral("redoAction"), tr("&Redo"), redoKeys);
+    // Not Ctrl+C: that stays the counter boxes' own.
+    m_copyPassword = addAction(QStringLiteral("copyPasswordAction"), tr("&Copy password"),
+                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
+
+    m_keyboardShortcuts = addAction(QStringLiteral("keyboardShortcutsAction"), tr("&Keyboard shortcuts..."), {});
+}
+
+void EditorActions::connectSignals()
+{
+    m_model.addChangeListener([this] { refresh(); });
+    connect(m_enterPassword, &QAction::triggered, this, &EditorActions::openPasswordEntry);
+    connect(m_newGame, &QAction::triggered, this, [this] { m_model.applyPreset(newGamePreset()); });
+    connect(m_everything, &QAction::triggered, this, [this] { m_model.applyPreset(everythingPreset()); });
+    connect(m_quit, &QAction::triggered, m_window, &QWidget::close);
+    // The history finishes its bookkeeping after the model reports the restored state, so the
+    // actions follow it once the step is over.
+    connect(m_undo, &QAction::triggered, this, [this] {
+        m_history.undo();
+        refresh();
+    });
+    connect(m_redo, &QAction::triggered, this, [this] {
+        m_history.redo();
+        refresh();
+    });
+    connect(m_copyPassword, &QAction::triggered, this, &EditorActions::copyShownPassword);
+    connect(m_keyboardShortcuts, &QAction::triggered, this, &EditorActions::openShortcutList);
+    for (QLineEdit* box : m_window->findChildren<QLineEdit*>()) {
+        box->installEventFilter(this);
+    }
+}
+
+void EditorActions::refresh()
+{
+    m_undo->setEnabled(m_history.canUndo());
+    m_redo->setEnabled(m_history.canRedo());
+}
+
+bool EditorActions::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        const QList<QAction*> actions = m_window->actions();
+        if (std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) {
+                return action->isEnabled() && action->shortcuts().contains(pressed);
+            })) {
+            return true; // unclaimed, so the window's shortcut fires
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void EditorActions::openPasswordEntry()
+{
+    if (m_passwordEntry == nullptr) {
+        m_passwordEntry = new PasswordEntryDialog(m_model, m_window);
+        m_passwordEntry->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_passwordEntry->open();
+    m_passwordEntry->raise();
+    m_passwordEntry->activateWindow();
+}
+
+void EditorActions::openShortcutList()
+{
+    if (m_shortcutList == nullptr) {
+        m_shortcutList = new ShortcutListDialog(m_window->actions(), m_window);
+        m_shortcutList->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_shortcutList->show();
+    m_shortcutList->raise();
+    m_shortcutList->activateWindow();
+}
+
+void EditorActions::copyShownPassword()
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(m_model.controls().password));
+}
+
+} // namespace quandrel

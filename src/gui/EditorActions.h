@@ -1,0 +1,66 @@
+#pragma once
+
+#include "editor/EditorHistory.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QWidget;
+
+namespace quandrel {
+
+class EditorModel;
+class PasswordEntryDialog;
+class ShortcutListDialog;
+
+// The commands of the window's menus and shortcuts, over the model and its undo history.
+// Create it once the window has run its first assembly, which is no step to undo.
+class EditorActions final : public QObject {
+    Q_OBJECT
+
+public:
+    EditorActions(EditorModel& model, QWidget* window);
+
+    QAction* enterPassword() const { return m_enterPassword; }
+    QAction* newGame() const { return m_newGame; }
+    QAction* everything() const { return m_everything; }
+    QAction* quit() const { return m_quit; }
+    QAction* undo() const { return m_undo; }
+    QAction* redo() const { return m_redo; }
+    QAction* copyPassword() const { return m_copyPassword; }
+    QAction* keyboardShortcuts() const { return m_keyboardShortcuts; }
+
+protected:
+    // Leaves the window's shortcuts to the window while a counter box has the focus. The box
+    // would take some for its own editing (undo, redo, end of line), which in a three-digit box
+    // that the model controls only gets in the way. Copy and paste are no window shortcuts and
+    // stay the box's.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createActions();
+    void connectSignals();
+    void refresh();
+
+    QAction* addAction(const QString& name, const QString& text, const QList<QKeySequence>& shortcuts);
+    void openPasswordEntry();
+    void openShortcutList();
+    void copyShownPassword();
+
+    EditorModel& m_model;
+    QWidget* m_window;
+    EditorHistory m_history;
+    QAction* m_enterPassword = nullptr;
+    QAction* m_newGame = nullptr;
+    QAction* m_everything = nullptr;
+    QAction* m_quit = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QAction* m_copyPassword = nullptr;
+    QAction* m_keyboardShortcuts = nullptr;
+    QPointer<PasswordEntryDialog> m_passwordEntry;
+    QPointer<ShortcutListDialog> m_shortcutList;
+};
+
+} // namespace quandrel

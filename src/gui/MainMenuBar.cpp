@@ -1,0 +1,34 @@
+#include "MainMenuBar.h"
+
+#include "EditorActions.h"
+
+namespace quandrel {
+
+MainMenuBar::MainMenuBar(const EditorActions& actions, QWidget* parent) : QMenuBar(parent) { createLayout(actions); }
+
+void MainMenuBar::createLayout(const EditorActions& actions)
+{
+    setObjectName(QStringLiteral("menuBar"));
+
+    QMenu* game = addMenu(tr("&Game"));
+    game->setObjectName(QStringLiteral("gameMenu"));
+    game->addAction(actions.enterPassword());
+    game->addSeparator();
+    game->addAction(actions.newGame());
+    game->addAction(actions.everything());
+    game->addSeparator();
+    game->addAction(actions.quit());
+
+    QMenu* edit = addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    edit->addAction(actions.undo());
+    edit->addAction(actions.redo());
+    edit->addSeparator();
+    edit->addAction(actions.copyPassword());
+
+    QMenu* help = addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+    help->addAction(actions.keyboardShortcuts());
+}
+
+} // namespace quandrel

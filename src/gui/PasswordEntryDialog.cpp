@@ -1,0 +1,202 @@
+#include "PasswordEntryDialog.h"
+
+#include "TypedPassword.h"
+#include "codec/Decoder.h"
+#include "editor/EditorModel.h"
+
+#include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace quandrel {
+
+namespace {
+
+constexpr int kLongestInput = 200; // far beyond a password with blanks and dashes
+constexpr int kCorrectionRole = Qt::UserRole;
+constexpr int kVisibleCorrections = 4;
+constexpr int kWidthInCharacters = 72; // a correction's longest lines
+
+QLabel* addNote(QVBoxLayout* layout, const QString& name, QWidget* parent)
+{
+    auto* note = new QLabel(parent);
+    note->setObjectName(name);
+    note->setTextFormat(Qt::PlainText);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+    return note;
+}
+
+} // namespace
+
+PasswordEntryDialog::PasswordEntryDialog(EditorModel& model, QWidget* parent) : QDialog(parent), m_model(model)
+{
+    createLayout();
+    connectSignals();
+    refresh();
+}
+
+void PasswordEntryDialog::createLayout()
+{
+    setObjectName(QStringLiteral("passwordEntry"));
+    setWindowTitle(tr("Enter a password"));
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    auto* layout = new QVBoxLayout(this);
+
+    auto* prompt = new QLabel(tr("&Password (blanks, dashes and lower case are fine):"), this);
+    layout->addWidget(prompt);
+    m_input = new QLineEdit(this);
+    m_input->setObjectName(QStringLiteral("passwordInput"));
+    m_input->setAccessibleName(tr("Password"));
+    m_input->setFont(fixed);
+    m_input->setMaxLength(kLongestInput);
+    m_input->setMinimumWidth(m_input->fontMetrics().horizontalAdvance(QString(kWidthInCharacters, QLatin1Char('W'))));
+    m_input->setPlaceholderText(tr("UR3Q UR5F UG4F ..."));
+    prompt->setBuddy(m_input);
+    layout->addWidget(m_input);
+
+    m_echo = new QLabel(this);
+    m_echo->setObjectName(QStringLiteral("passwordEcho"));
+    m_echo->setAccessibleName(tr("Password as read"));
+    m_echo->setTextFormat(Qt::RichText);
+    m_echo->setFont(fixed);
+    m_echo->setWordWrap(true);
+    layout->addWidget(m_echo);
+
+    m_length = addNote(layout, QStringLiteral("lengthNote"), this);
+    m_problems = addNote(layout, QStringLiteral("symbolProblems"), this);
+    m_problems->setStyleSheet(QStringLiteral("color: #c00000"));
+    m_checksum = addNote(layout, QStringLiteral("checksumNote"), this);
+
+    m_correctionsNote = addNote(layout, QStringLiteral("correctionsNote"), this);
+    m_corrections = new QListWidget(this);
+    m_corrections->setObjectName(QStringLiteral("corrections"));
+    m_corrections->setAccessibleName(tr("Corrections"));
+    m_corrections->setWordWrap(true);
+    m_corrections->setFont(fixed);
+    m_corrections->setAlternatingRowColors(true);
+    // Room for a handful of corrections of three lines each.
+    m_corrections->setMinimumHeight(QFontMetrics(fixed).lineSpacing() * 3 * kVisibleCorrections);
+    m_correctionsNote->setBuddy(m_corrections);
+    layout->addWidget(m_corrections);
+    m_useCorrection = new QPushButton(tr("&Use this correction"), this);
+    m_useCorrection->setObjectName(QStringLiteral("useCorrection"));
+    m_useCorrection->setAutoDefault(false);
+    layout->addWidget(m_useCorrection, 0, Qt::AlignLeft);
+
+    m_verdict = addNote(layout, QStringLiteral("verdict"), this);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    m_load = buttons->addButton(tr("&Load"), QDialogButtonBox::AcceptRole);
+    m_load->setObjectName(QStringLiteral("loadButton"));
+    m_load->setDefault(true);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+void PasswordEntryDialog::connectSignals()
+{
+    connect(m_input, &QLineEdit::textChanged, this, &PasswordEntryDialog::refresh);
+    connect(m_load, &QPushButton::clicked, this, &PasswordEntryDialog::loadRequested);
+    connect(m_useCorrection, &QPushButton::clicked, this, &PasswordEntryDialog::useChosenCorrection);
+    connect(m_corrections, &QListWidget::currentRowChanged, this,
+            [this](int row) { m_useCorrection->setEnabled(row >= 0); });
+    // The list is rebuilt when the box changes, so the choice lands after the view's own signal.
+    connect(m_corrections, &QListWidget::itemActivated, this, &PasswordEntryDialog::useChosenCorrection,
+            Qt::QueuedConnection);
+}
+
+void PasswordEntryDialog::refresh()
+{
+    const TypedPassword typed(m_input->text());
+    m_echo->setText(typed.echo());
+    m_echo->setVisible(!typed.isEmpty());
+    const auto show = [](QLabel* label, const QString& text) {
+        label->setText(text);
+        label->setVisible(!text.isEmpty());
+    };
+    show(m_length, typed.lengthNote());
+    show(m_problems, typed.problems());
+    show(m_checksum, typed.checksumNote());
+    show(m_correctionsNote, typed.correctionsNote());
+    show(m_verdict, typed.verdict());
+
+    const QSignalBlocker blocker(m_corrections);
+    m_corrections->clear();
+    for (const TypedPassword::Correction& correction : typed.corrections()) {
+        auto* item = new QListWidgetItem(
+            QStringLiteral("%1\n  %2\n  %3").arg(correction.shown, correction.changes, correction.effect),
+            m_corrections);
+        item->setData(kCorrectionRole, correction.password);
+    }
+    m_corrections->setVisible(m_corrections->count() > 0);
+    m_useCorrection->setVisible(m_corrections->count() > 0);
+    m_useCorrection->setEnabled(false);
+    m_load->setEnabled(typed.loadable());
+    makeRoomForWrappedNotes();
+}
+
+void PasswordEntryDialog::makeRoomForWrappedNotes()
+{
+    // The layout's minimum leaves out how tall the wrapped notes grow at this width.
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height()) {
+        resize(width(), needed);
+    }
+}
+
+void PasswordEntryDialog::useChosenCorrection()
+{
+    const QListWidgetItem* chosen = m_corrections->currentItem();
+    if (chosen != nullptr) {
+        m_input->setText(chosen->data(kCorrectionRole).toString());
+        m_input->setFocus();
+    }
+}
+
+void PasswordEntryDialog::loadRequested()
+{
+    const TypedPassword typed(m_input->text());
+    if (!typed.loadable()) {
+        return;
+    }
+    if (typed.checksumMatches()) {
+        load(typed.password());
+    } else {
+        confirmChecksum(typed.password());
+    }
+}
+
+void PasswordEntryDialog::confirmChecksum(const std::string& password)
+{
+    // Not blocking: the question waits over the dialog, and the answer carries on from here.
+    auto* box = new QMessageBox(
+        QMessageBox::Question, tr("Checksum does not match"),
+        tr("%1\nLoad the password anyway? The window then shows it with its own checksum.").arg(m_checksum->text()),
+        QMessageBox::Yes | QMessageBox::No, this);
+    box->setObjectName(QStringLiteral("checksumConfirmation"));
+    box->button(QMessageBox::Yes)->setText(tr("Load anyway"));
+    box->setDefaultButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::buttonClicked, this, [this, box, password](QAbstractButton* button) {
+        if (box->standardButton(button) == QMessageBox::Yes) {
+            load(password);
+        }
+    });
+    box->open();
+}
+
+void PasswordEntryDialog::load(const std::string& password)
+{
+    // The same road as a load from a slot file.
+    m_model.loadDecoded(decodeSlotText(password));
+    accept();
+}
+
+} // namespace quandrel

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace quandrel {
+
+class EditorModel;
+
+// Takes a typed or pasted password, checks it at every keystroke, offers corrections for a
+// mistyped one and loads it into the window the way a slot load does. A password with a wrong
+// checksum loads only after the user confirms.
+class PasswordEntryDialog final : public QDialog {
+    Q_OBJECT
+
+public:
+    PasswordEntryDialog(EditorModel& model, QWidget* parent);
+
+private:
+    void createLayout();
+    void connectSignals();
+    void refresh();
+    void makeRoomForWrappedNotes();
+
+    void loadRequested();
+    void confirmChecksum(const std::string& password);
+    void load(const std::string& password);
+    void useChosenCorrection();
+
+    EditorModel& m_model;
+    QLineEdit* m_input = nullptr;
+    QLabel* m_echo = nullptr;
+    QLabel* m_length = nullptr;
+    QLabel* m_problems = nullptr;
+    QLabel* m_checksum = nullptr;
+    QLabel* m_correctionsNote = nullptr;
+    QListWidget* m_corrections = nullptr;
+    QPushButton* m_useCorrection = nullptr;
+    QLabel* m_verdict = nullptr;
+    QPushButton* m_load = nullptr;
+};
+
+} // namespace quandrel
