@@ -70,14 +70,17 @@ void EditorHistory::undo()
     if (!canUndo()) {
         return;
     }
-    m_redo.push_back(m_model.controls());
+    // The stacks are settled before the restore, so listeners told of it see the new history.
+    EditorControls target;
     if (m_pendingStart) {
-        restore(*m_pendingStart);
+        target = *std::move(m_pendingStart);
         m_pendingStart.reset();
-        return;
+    } else {
+        target = std::move(m_undo.back());
+        m_undo.pop_back();
     }
-    restore(m_undo.back());
-    m_undo.pop_back();
+    m_redo.push_back(m_model.controls());
+    restore(target);
 }
 
 void EditorHistory::redo()
@@ -85,9 +88,10 @@ void EditorHistory::redo()
     if (!canRedo()) {
         return;
     }
-    m_undo.push_back(m_model.controls());
-    restore(m_redo.back());
+    EditorControls target = std::move(m_redo.back());
     m_redo.pop_back();
+    m_undo.push_back(m_model.controls());
+    restore(target);
 }
 
 } // namespace quandrel

@@ -66,16 +66,8 @@ void EditorActions::connectSignals()
     connect(m_newGame, &QAction::triggered, this, [this] { m_model.applyPreset(newGamePreset()); });
     connect(m_everything, &QAction::triggered, this, [this] { m_model.applyPreset(everythingPreset()); });
     connect(m_quit, &QAction::triggered, m_window, &QWidget::close);
-    // The history finishes its bookkeeping after the model reports the restored state, so the
-    // actions follow it once the step is over.
-    connect(m_undo, &QAction::triggered, this, [this] {
-        m_history.undo();
-        refresh();
-    });
-    connect(m_redo, &QAction::triggered, this, [this] {
-        m_history.redo();
-        refresh();
-    });
+    connect(m_undo, &QAction::triggered, this, [this] { m_history.undo(); });
+    connect(m_redo, &QAction::triggered, this, [this] { m_history.redo(); });
     connect(m_copyPassword, &QAction::triggered, this, &EditorActions::copyShownPassword);
     connect(m_keyboardShortcuts, &QAction::triggered, this, &EditorActions::openShortcutList);
     for (QLineEdit* box : m_window->findChildren<QLineEdit*>()) {

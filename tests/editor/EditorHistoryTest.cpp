@@ -53,6 +53,16 @@ TEST_F(EditorHistoryTest, UndoAndRedoWalkThroughWholeStates)
     EXPECT_FALSE(history.canRedo());
 }
 
+TEST_F(EditorHistoryTest, ListenersToARestoreSeeTheSettledHistory)
+{
+    model.Image4_Click(3);
+    std::vector<std::pair<bool, bool>> seen;
+    model.addChangeListener([&] { seen.emplace_back(history.canUndo(), history.canRedo()); });
+    history.undo();
+    history.redo();
+    EXPECT_EQ(seen, (std::vector<std::pair<bool, bool>>{{false, true}, {true, false}}));
+}
+
 TEST_F(EditorHistoryTest, ACounterEntryIsOneStepOnceComplete)
 {
     const EditorControls start = model.controls();
