@@ -1,5 +1,7 @@
 #include "codec/RepairEffect.h"
 
+#include "support/PasswordEdits.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -7,13 +9,8 @@
 namespace quandrel {
 namespace {
 
-const std::string kInitial = "UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A";
-
-std::string with(std::string password, int position, char c)
-{
-    password.replace(static_cast<std::size_t>(position - 1), 1, 1, c);
-    return password;
-}
+using test::withCharacter;
+const std::string& kInitial = test::kInitialPassword;
 
 struct Effect {
     std::string name;
@@ -48,20 +45,20 @@ TEST(RepairEffect, NamesWhatTheCorrectionChanges)
     };
     const Case cases[] = {
         {"a body slip that still decodes: the fields that move",
-         with(kInitial, 1, '7'),
+         withCharacter(kInitial, 1, '7'),
          {{1, '7', 'U', false}},
          {{"arrows", "108", "100"}}},
-        {"a mistyped checksum: no field moves", with(kInitial, 45, 'B'), {{45, 'B', 'A', false}}, {}},
+        {"a mistyped checksum: no field moves", withCharacter(kInitial, 45, 'B'), {{45, 'B', 'A', false}}, {}},
         {"an invalid symbol: the fields its place carries, as corrected",
-         with(kInitial, 1, 'Z'),
+         withCharacter(kInitial, 1, 'Z'),
          {{1, 'Z', 'U', false}},
          {{"arrows", "", "100"}}},
         {"two invalid symbols in one field: that field once",
-         with(with(kInitial, 1, 'Z'), 2, 'Z'),
+         withCharacter(withCharacter(kInitial, 1, 'Z'), 2, 'Z'),
          {{1, 'Z', 'U', false}, {2, 'Z', 'R', false}},
          {{"arrows", "", "100"}}},
         {"an invalid symbol across two fields: both",
-         with(kInitial, 4, 'Z'),
+         withCharacter(kInitial, 4, 'Z'),
          {{4, 'Z', 'Q', false}},
          {{"arrows", "", "100"}, {"coins", "", "100"}}},
     };

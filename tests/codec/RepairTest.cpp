@@ -4,18 +4,15 @@
 #include "codec/PasswordFields.h"
 #include "support/RandomState.h"
 
+#include "support/PasswordEdits.h"
+
 #include <gtest/gtest.h>
 
 namespace quandrel {
 namespace {
 
-const std::string kInitial = "UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A";
-
-std::string with(std::string password, int position, char c)
-{
-    password.replace(static_cast<std::size_t>(position - 1), 1, 1, c);
-    return password;
-}
+using test::withCharacter;
+const std::string& kInitial = test::kInitialPassword;
 
 TEST(PasswordCheck, TypedPasswordsAreFoldedBeforeChecking)
 {
@@ -24,14 +21,14 @@ TEST(PasswordCheck, TypedPasswordsAreFoldedBeforeChecking)
         checkPassword(normalizePassword("ur3q ur5f ug4f 423r ur3f ur3f ur3f ur3f ur3f ur3f urs4 a"));
     EXPECT_TRUE(good.valid());
 
-    const PasswordCheck bad = checkPassword(with(with(kInitial, 3, 'Z'), 45, 'G'));
+    const PasswordCheck bad = checkPassword(withCharacter(withCharacter(kInitial, 3, 'Z'), 45, 'G'));
     EXPECT_FALSE(bad.valid());
     ASSERT_EQ(bad.problems.size(), 2U);
     EXPECT_EQ(bad.problems[0], (SymbolProblem{3, 'Z', "3RU72G4X5BKN90PQTHVE6OMWAJ18DSIL"}));
     EXPECT_EQ(bad.problems[1].position, 45);
     EXPECT_EQ(bad.problems[1].accepted, "0123456789ABCDEF");
 
-    const PasswordCheck wrongSum = checkPassword(with(kInitial, 45, 'B'));
+    const PasswordCheck wrongSum = checkPassword(withCharacter(kInitial, 45, 'B'));
     EXPECT_TRUE(wrongSum.problems.empty());
     EXPECT_FALSE(wrongSum.checksumMatches);
     EXPECT_EQ(wrongSum.expectedChecksum, "4A");
@@ -46,11 +43,11 @@ TEST(Repair, EveryCandidateIsValidAndRankedLookAlikesFirst)
         bool first; // whether the intended password must be the first suggestion
     };
     const Case cases[] = {
-        {with(kInitial, 7, 'S'), kInitial, true},                  // a look-alike slip
-        {with(kInitial, 12, '0'), kInitial, false},                // another slip, among equally likely ones
-        {with(with(kInitial, 1, 'V'), 5, 'V'), kInitial, false},   // two look-alike slips
-        {with(kInitial, 2, 'C'), kInitial, false},                 // a character that is no symbol there
-        {with(with(kInitial, 44, 'G'), 45, 'Z'), kInitial, false}, // a checksum that is no hex
+        {withCharacter(kInitial, 7, 'S'), kInitial, true},   // a look-alike slip
+        {withCharacter(kInitial, 12, '0'), kInitial, false}, // another slip, among equally likely ones
+        {withCharacter(withCharacter(kInitial, 1, 'V'), 5, 'V'), kInitial, false}, // two look-alike slips
+        {withCharacter(kInitial, 2, 'C'), kInitial, false}, // a character that is no symbol there
+        {withCharacter(withCharacter(kInitial, 44, 'G'), 45, 'Z'), kInitial, false}, // a checksum that is no hex
     };
     for (const auto& c : cases) {
         const auto repairs = suggestRepairs(c.typed);
@@ -88,7 +85,7 @@ TEST(Repair, RandomSingleSlipsAreAmongTheCorrections)
         const std::string password = encodePassword(test::randomState(rng));
         const int position = 1 + static_cast<int>(rng() % 45);
         const char slip = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"[rng() % 36];
-        const std::string typed = with(password, position, slip);
+        const std::string typed = withCharacter(password, position, slip);
         if (typed == password) {
             continue;
         }
@@ -102,7 +99,7 @@ TEST(Repair, RandomSingleSlipsAreAmongTheCorrections)
 TEST(Repair, OnlyPasswordsOfFullLengthWithFewSlipsAreRepaired)
 {
     EXPECT_TRUE(suggestRepairs(kInitial.substr(0, 44)).empty());
-    EXPECT_TRUE(suggestRepairs(with(with(with(kInitial, 1, 'Z'), 2, 'Z'), 3, 'Z')).empty());
+    EXPECT_TRUE(suggestRepairs(withCharacter(withCharacter(withCharacter(kInitial, 1, 'Z'), 2, 'Z'), 3, 'Z')).empty());
 }
 
 TEST(PasswordFields, CharactersNameTheFieldsTheyCarry)
