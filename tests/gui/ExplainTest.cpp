@@ -81,8 +81,9 @@ void ExplainTest::hoveringAGroupExplainsIt()
 
     activateWindow();
     QTest::mouseMove(group(g));
-    // The tip of this group, not one left over from another.
-    QTRY_VERIFY(QToolTip::isVisible() && plain(QToolTip::text()).contains(says.first()));
+    // The tip of this group, not one left over from another; a generous wait, since the tip
+    // comes after the style's real delay and a sanitizer build on a busy machine is slow.
+    QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible() && plain(QToolTip::text()).contains(says.first()), 20000);
     const QString shown = plain(QToolTip::text());
     for (const QString& part : says) {
         QVERIFY2(shown.contains(part), qPrintable(shown));
