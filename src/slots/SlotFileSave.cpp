@@ -1,5 +1,6 @@
 #include "SlotFileSave.h"
 
+#include "FileOwner.h"
 #include "QtFileName.h"
 #include "SlotWriteError.h"
 
@@ -66,6 +67,9 @@ void saveSlotFile(const std::filesystem::path& path, std::string_view bytes, con
     // check the flush of its buffer, and would put an empty file in place of a full disk's slot.
     if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         throw SlotWriteError("could not save", reasonOf(*file));
+    }
+    if (target.exists()) {
+        keepOwner(file->handle(), target.ownerId(), target.groupId());
     }
     if (!writeAll(*file, bytes) || !file->commit()) {
         const std::string reason = reasonOf(*file);

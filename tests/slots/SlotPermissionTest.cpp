@@ -13,6 +13,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quandrel {
@@ -209,6 +210,30 @@ TEST_P(SlotPermissionTest, KeepsWhatTheUserSetUp)
     EXPECT_EQ(fs::is_symlink(folder.path() / kSlot), slotWasALink);
     EXPECT_EQ(folder.names(), namesBefore); // no stray files, no slots created
     EXPECT_EQ(elsewhere.names(), elsewhereBefore);
+}
+
+// An administrator saving a user's slot must not leave it owned by root, which the user could
+// no longer write.
+TEST(SlotOwnerTest, RootSavingAUsersSlotKeepsItsOwner)
+{
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "only root can give a file to another user";
+    }
+    const uid_t nobody = 65534;
+    test::TemporaryDirectory folder;
+    EditorModel model;
+    model.Form_Load();
+    SlotCommands commands(model, SlotStore(folder.path()));
+    commands.Command2_Click(0);
+    const std::string slot = (folder.path() / kSlot).string();
+    ASSERT_EQ(::chown(slot.c_str(), nobody, nobody), 0);
+    model.Image4_Click(5);
+    commands.Command2_Click(0);
+    struct stat status {};
+    ASSERT_EQ(::stat(slot.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, nobody);
+    EXPECT_EQ(status.st_gid, nobody);
+    EXPECT_EQ(folder.read(kSlot), model.controls().password + "\r\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SlotPermissionTest, ::testing::ValuesIn(kCases),
