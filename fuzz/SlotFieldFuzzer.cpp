@@ -1,10 +1,8 @@
 // Any slot file contents give a field without line ends, the same whether read from memory or
 // from a real slot file, and an empty file is refused.
 #include "PropertyCheck.h"
-#include "slots/SlotError.h"
 #include "slots/SlotField.h"
 #include "slots/SlotFile.h"
-#include "slots/SlotStore.h"
 #include "support/TemporaryDirectory.h"
 
 #include <algorithm>
@@ -33,10 +31,10 @@ std::optional<std::string> loadSlot(std::string_view contents)
 {
     // One directory for the whole run; it is removed at exit.
     static const test::TemporaryDirectory directory;
-    directory.write(SlotStore::fileName(1), std::string(contents));
+    directory.write("sgame01.txt", std::string(contents));
     try {
-        return SlotStore(directory.path()).readField(1);
-    } catch (const SlotError&) {
+        return readFirstField(directory.path() / "sgame01.txt");
+    } catch (const SlotReadError&) {
         return std::nullopt;
     }
 }

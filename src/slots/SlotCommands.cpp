@@ -14,7 +14,7 @@ void SlotCommands::Command2_Click(int index) { m_store.save(index + 1, m_model.c
 void SlotCommands::Command3_Click(int index)
 {
     const int slot = index + 1;
-    m_store.createMissing(initialPassword());
+    m_store.createMissing(initialPassword(), slot);
     DecodedState decoded;
     try {
         try {

@@ -1,22 +1,12 @@
 #pragma once
 
-#include <sys/types.h>
+#include "SlotFileSave.h"
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <string_view>
 
 namespace quandrel {
-
-// The system calls through which a save writes, replaceable so tests can make them fail.
-struct SlotFileOps {
-    std::function<ssize_t(int, const void*, std::size_t)> write;
-    std::function<int(int)> fsync;
-    std::function<int(const char*, const char*)> rename;
-
-    static SlotFileOps system();
-};
 
 // The five slot files "sgame01.txt" to "sgame05.txt" in one directory, each holding one
 // password followed by CR LF. Every operation opens and closes its file itself; a failure
@@ -25,17 +15,19 @@ class SlotStore final {
 public:
     static constexpr int kSlotCount = 5;
 
-    explicit SlotStore(std::filesystem::path directory, SlotFileOps ops = SlotFileOps::system());
+    explicit SlotStore(std::filesystem::path directory, SaveFileFactory makeSaveFile = {});
 
     static std::string fileName(int slot);
     std::filesystem::path pathOf(int slot) const;
 
-    // Replaces the slot with the password through a temporary file in the same directory, so
-    // that a failed write leaves the old slot as it was.
+    // Writes the password to the slot, keeping the file's links and permissions; a failed
+    // write leaves the old slot as it was (see saveSlotFile).
     void save(int slot, std::string_view password) const;
 
-    // Creates each slot file that does not exist, holding `password`; never touches one that does.
-    void createMissing(std::string_view password) const;
+    // Creates each slot file that does not exist, holding `password`; never touches one that
+    // does. Only the `chosen` slot must be there afterwards: its failure throws, while another
+    // slot that cannot be created (a folder that takes no new files, a full disk) stays missing.
+    void createMissing(std::string_view password, int chosen) const;
 
     // The first field of the slot file (blanks skipped, up to a comma or the line end, quotes
     // removed).
@@ -46,7 +38,7 @@ public:
 
 private:
     std::filesystem::path m_directory;
-    SlotFileOps m_ops;
+    SaveFileFactory m_makeSaveFile;
 };
 
 } // namespace quandrel

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QSaveFile>
+
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -143,20 +145,30 @@ TEST_F(SlotCommandsTest, FailedLoadsSayWhyAndKeepTheState)
     }
 }
 
+// A disk that fills up after the first piece of a save.
+class FullDiskSaveFile final : public QSaveFile {
+public:
+    using QSaveFile::QSaveFile;
+
+protected:
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (++m_writes == 1) {
+            return QSaveFile::writeData(data, std::min<qint64>(size, 10));
+        }
+        setErrorString(QStringLiteral("No space left on device"));
+        return -1;
+    }
+
+private:
+    int m_writes = 0;
+};
+
 TEST_F(SlotCommandsTest, AFailedWriteLeavesTheOldSlotIntact)
 {
     commands.Command2_Click(4);
     const std::string before = directory.read("sgame05.txt");
-    int writes = 0;
-    SlotFileOps failing = SlotFileOps::system();
-    failing.write = [&writes](int fd, const void* data, std::size_t size) -> ssize_t {
-        // The first piece goes through, then the disk is full.
-        if (++writes == 1) {
-            return ::write(fd, data, std::min<std::size_t>(size, 10));
-        }
-        errno = ENOSPC;
-        return -1;
-    };
+    const SaveFileFactory failing = [](const QString& name) { return std::make_unique<FullDiskSaveFile>(name); };
     model.Image4_Click(9);
     SlotCommands slots(model, SlotStore(directory.path(), failing));
     const std::string message = failureOf([&] { slots.Command2_Click(4); });

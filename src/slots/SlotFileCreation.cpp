@@ -1,0 +1,67 @@
+#include "SlotFileCreation.h"
+
+#include "NewSlotTemporaries.h"
+#include "QtFileName.h"
+
+#include <QTemporaryFile>
+
+#include <sys/stat.h>
+
+namespace quandrel {
+
+namespace {
+
+bool existsInAnyForm(const std::filesystem::path& path)
+{
+    std::error_code ignored;
+    return std::filesystem::symlink_status(path, ignored).type() != std::filesystem::file_type::not_found;
+}
+
+// What a plain new file gets: read and write for everyone, less the umask. A temporary file
+// starts private, so the published slot would otherwise be readable by its owner only.
+QFileDevice::Permissions newFilePermissions()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    QFileDevice::Permissions permissions;
+    const std::pair<mode_t, QFileDevice::Permissions> bits[] = {
+        {S_IRUSR, QFileDevice::ReadOwner | QFileDevice::ReadUser},
+        {S_IWUSR, QFileDevice::WriteOwner | QFileDevice::WriteUser},
+        {S_IRGRP, QFileDevice::ReadGroup},
+        {S_IWGRP, QFileDevice::WriteGroup},
+        {S_IROTH, QFileDevice::ReadOther},
+        {S_IWOTH, QFileDevice::WriteOther},
+    };
+    for (const auto& [bit, permission] : bits) {
+        if ((mask & bit) == 0) {
+            permissions |= permission;
+        }
+    }
+    return permissions;
+}
+
+} // namespace
+
+std::optional<std::string> createSlotFileIfMissing(const std::filesystem::path& path, std::string_view bytes)
+{
+    if (existsInAnyForm(path)) {
+        return std::nullopt;
+    }
+    const std::filesystem::path directory = path.parent_path();
+    removeStaleNewSlotTemporaries(directory.empty() ? "." : directory);
+
+    QTemporaryFile temporary(qtFileName(directory / kNewSlotTemplate));
+    const auto size = static_cast<qint64>(bytes.size());
+    if (!temporary.open() || !temporary.setPermissions(newFilePermissions()) ||
+        temporary.write(bytes.data(), size) != size || !temporary.flush()) {
+        return temporary.errorString().toStdString();
+    }
+    // Never replaces: when another program published the slot first, its file stands.
+    if (!temporary.rename(qtFileName(path))) {
+        return existsInAnyForm(path) ? std::nullopt : std::optional(temporary.errorString().toStdString());
+    }
+    temporary.setAutoRemove(false);
+    return std::nullopt;
+}
+
+} // namespace quandrel
