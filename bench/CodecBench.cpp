@@ -73,6 +73,41 @@ void RepairWrongChecksum(benchmark::State& bench)
 }
 BENCHMARK(RepairWrongChecksum)->Unit(benchmark::kMillisecond);
 
+// A character dropped (argument 0) or one too many (argument 1) at each place in turn, over the
+// sample states: every place gets each symbol put back, or loses its character, alone and with
+// each look-alike substitution. The slowest password of the set is the figure to watch.
+void RepairLength(benchmark::State& bench)
+{
+    std::vector<std::string> typed;
+    const auto states = sampleStates();
+    for (std::size_t i = 0; i < 45; ++i) {
+        std::string password = encodePassword(states[i]);
+        if (bench.range(0) == 0) {
+            password.erase(i, 1);
+        } else {
+            password.insert(i, 1, 'U');
+        }
+        typed.push_back(password);
+    }
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(suggestRepairs(typed[i++ % typed.size()]));
+    }
+}
+BENCHMARK(RepairLength)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The slowest of the length repairs: a password whose every character is valid at every place,
+// so that no put-back place can be ruled out by a symbol, and the look-alike pairs are tried
+// at all of them.
+void RepairDroppedCharacterWorstCase(benchmark::State& bench)
+{
+    const std::string typed(44, '0');
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(suggestRepairs(typed));
+    }
+}
+BENCHMARK(RepairDroppedCharacterWorstCase)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

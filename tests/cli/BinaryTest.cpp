@@ -114,6 +114,16 @@ TEST(Binary, FixSuggestsCorrectionsBestFirst)
     EXPECT_EQ(fixed.out.substr(0, fixed.out.find('\n')),
               initialPassword() + "  position 7 S -> 5 (look-alike); coins 300 -> 100");
 
+    // A dropped character put back, and one too many taken out.
+    const std::string dropped = initialPassword().substr(0, 20) + initialPassword().substr(21);
+    const Result putBack = shell("'" + kBinary + "' fix " + dropped);
+    EXPECT_EQ(putBack.status, 0);
+    EXPECT_EQ(putBack.out.substr(0, putBack.out.find('\n')),
+              initialPassword() + "  position 21 U put back; world 2 state Closed, world 3 flags 0000");
+    const Result takenOut = shell("'" + kBinary + "' fix " + initialPassword() + "0");
+    EXPECT_EQ(takenOut.out.substr(0, takenOut.out.find('\n')),
+              initialPassword() + "  position 46 0 taken out; no field changes");
+
     const Result hopeless = shell("'" + kBinary + "' fix ZZZZ 2>&1");
     EXPECT_EQ(hopeless.status, 1);
     EXPECT_NE(hopeless.out.find("no correction"), std::string::npos) << hopeless.out;
