@@ -3,6 +3,7 @@
 #include "DescriptorOutput.h"
 #include "InputPassword.h"
 #include "NearestName.h"
+#include "PrintableText.h"
 #include "Version.h"
 
 #include <CLI/CLI.hpp>
@@ -11,8 +12,7 @@
 #include <cerrno>
 #include <fstream>
 #include <functional>
-#include <iostream>
-#include <optional>
+#include <ostream>
 #include <system_error>
 
 namespace quandrel {
@@ -26,7 +26,7 @@ int encodeFrom(const std::string& file, std::istream& in, std::ostream& out, std
     }
     std::ifstream stream(file, std::ios::binary);
     if (!stream) {
-        err << "quandrel-pass encode: cannot open " << file << ": "
+        err << "quandrel-pass encode: cannot open " << printableText(file) << ": "
             << std::error_code(errno, std::generic_category()).message() << '\n';
         return kExitBadInput;
     }
@@ -51,7 +51,7 @@ int withPassword(const std::string& argument, const char* command, std::istream&
 
 std::string unknownSubcommand(const std::string& typed, const std::vector<std::string>& names)
 {
-    std::string message = "\"" + typed + "\" is not a subcommand";
+    std::string message = "\"" + printableText(typed) + "\" is not a subcommand";
     if (const std::string near = nearestName(typed, names); !near.empty()) {
         message += "; did you mean \"" + near + "\"?";
     }

@@ -2,6 +2,7 @@
 
 #include "InputPassword.h"
 #include "PasswordProblem.h"
+#include "PrintableText.h"
 #include "codec/Decoder.h"
 #include "codec/PasswordCheck.h"
 #include "codec/PasswordFields.h"
@@ -27,7 +28,7 @@ bool namesFile(const std::string& argument)
 std::optional<DecodedState> decodeArgument(const std::string& argument, std::istream& in, std::ostream& err)
 {
     const auto refuse = [&](const std::string& problem) {
-        err << "quandrel-pass diff: " << argument << ": " << problem << '\n';
+        err << "quandrel-pass diff: " << printableText(argument) << ": " << problem << '\n';
         return std::nullopt;
     };
     std::string text;
@@ -54,7 +55,8 @@ std::optional<DecodedState> decodeArgument(const std::string& argument, std::ist
             if (!slotFile) {
                 return refuse(problem);
             }
-            err << "quandrel-pass diff: " << argument << ": " << problem << "; read anyway, as a slot load reads it\n";
+            err << "quandrel-pass diff: " << printableText(argument) << ": " << problem
+                << "; read anyway, as a slot load reads it\n";
         }
         return decoded;
     } catch (const InvalidSymbol& error) {

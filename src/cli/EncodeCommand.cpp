@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "JsonRecordReader.h"
+#include "PrintableText.h"
 #include "StateJson.h"
 #include "codec/InvalidArgument.h"
 #include "codec/Password.h"
@@ -48,7 +49,7 @@ int runEncode(std::istream& in, std::string_view source, std::ostream& out, std:
         }
     }
     if (!records.readError().empty()) {
-        err << "quandrel-pass encode: cannot read " << source << ": " << records.readError() << '\n';
+        err << "quandrel-pass encode: cannot read " << printableText(source) << ": " << records.readError() << '\n';
         return kExitBadInput;
     }
     return failed ? kExitFailed : kExitOk;

@@ -291,6 +291,8 @@ TEST(Commands, HelpVersionAndMisspeltSubcommands)
     EXPECT_EQ(runWith({"frobnicate"}).err,
               "quandrel-pass: \"frobnicate\" is not a subcommand (quandrel-pass help lists them)\n");
     EXPECT_NE(runWith({"help", "chek"}).err.find("did you mean \"check\"?"), std::string::npos);
+    // What was typed cannot drive the terminal.
+    EXPECT_EQ(runWith({"\x1b[2J"}).err.substr(0, 31), "quandrel-pass: \"\\x1B[2J\" is not");
 
     const Outcome version = runWith({"--version"});
     EXPECT_EQ(version.status, kExitOk);
