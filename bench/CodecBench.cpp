@@ -96,9 +96,8 @@ void RepairLength(benchmark::State& bench)
 }
 BENCHMARK(RepairLength)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// The slowest of the length repairs: a password whose every character is valid at every place,
-// so that no put-back place can be ruled out by a symbol, and the look-alike pairs are tried
-// at all of them.
+// A slow length repair: every character is valid at every place, so that no put-back place is
+// ruled out by a symbol, and a look-alike substitution is tried at all of them.
 void RepairDroppedCharacterWorstCase(benchmark::State& bench)
 {
     const std::string typed(44, '0');
@@ -107,6 +106,17 @@ void RepairDroppedCharacterWorstCase(benchmark::State& bench)
     }
 }
 BENCHMARK(RepairDroppedCharacterWorstCase)->Unit(benchmark::kMillisecond);
+
+// The slowest of 300 random passwords with one random slip: many pairs of substitutions match
+// its checksum, and each of them is decoded and encoded again to rank it.
+void RepairSlowestSampledSlip(benchmark::State& bench)
+{
+    const std::string typed = "KGUQUR877G6RIETJURNB19HBXXNTPRG0UP3EMJA9W0P55";
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(suggestRepairs(typed));
+    }
+}
+BENCHMARK(RepairSlowestSampledSlip)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
