@@ -174,7 +174,7 @@ public:
             std::string candidate(m_typed);
             if (length < static_cast<std::size_t>(kPasswordLength)) {
                 for (const char c : k <= kBodyLength ? alphabetAt(positionInGroup(k)) : kHexDigits) {
-                    // Put back after a character like it, it gives what it gives before that one.
+                    // Put back right after a like character, it gives the text it gives before that one.
                     if (at > 0 && m_typed[at - 1] == c) {
                         continue;
                     }
@@ -182,7 +182,7 @@ public:
                     withLookAlikes(candidate, {k, '\0', c, false, Edit::Insert});
                     candidate.erase(at, 1);
                 }
-            } else if (at == 0 || m_typed[at - 1] != m_typed[at]) {
+            } else if (at == 0 || m_typed[at - 1] != m_typed[at]) { // either of two like characters, once
                 candidate.erase(at, 1);
                 withLookAlikes(candidate, {k, m_typed[at], '\0', false, Edit::Remove});
             }
