@@ -73,6 +73,51 @@ void RepairWrongChecksum(benchmark::State& bench)
 }
 BENCHMARK(RepairWrongChecksum)->Unit(benchmark::kMillisecond);
 
+// A character dropped (argument 0) or one too many (argument 1) at each place in turn, over the
+// sample states: every place gets each symbol put back, or loses its character, alone and with
+// each look-alike substitution. The slowest password of the set is the figure to watch.
+void RepairLength(benchmark::State& bench)
+{
+    std::vector<std::string> typed;
+    const auto states = sampleStates();
+    for (std::size_t i = 0; i < 45; ++i) {
+        std::string password = encodePassword(states[i]);
+        if (bench.range(0) == 0) {
+            password.erase(i, 1);
+        } else {
+            password.insert(i, 1, 'U');
+        }
+        typed.push_back(password);
+    }
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(suggestRepairs(typed[i++ % typed.size()]));
+    }
+}
+BENCHMARK(RepairLength)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// A slow length repair: every character is valid at every place, so that no put-back place is
+// ruled out by a symbol, and a look-alike substitution is tried at all of them.
+void RepairDroppedCharacterWorstCase(benchmark::State& bench)
+{
+    const std::string typed(44, '0');
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(suggestRepairs(typed));
+    }
+}
+BENCHMARK(RepairDroppedCharacterWorstCase)->Unit(benchmark::kMillisecond);
+
+// The slowest of 300 random passwords with one random slip: many pairs of substitutions match
+// its checksum, and each of them is decoded and encoded again to rank it.
+void RepairSlowestSampledSlip(benchmark::State& bench)
+{
+    const std::string typed = "KGUQUR877G6RIETJURNB19HBXXNTPRG0UP3EMJA9W0P55";
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(suggestRepairs(typed));
+    }
+}
+BENCHMARK(RepairSlowestSampledSlip)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

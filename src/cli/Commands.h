@@ -2,23 +2,36 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quandrel {
 
 // Exit statuses of quandrel-pass.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailed = 1;   // a password did not decode or does not check
-inline constexpr int kExitBadInput = 2; // bad arguments, unreadable file or malformed JSON
+inline constexpr int kExitFailed = 1;   // a password or state refused, a check failed, or a diff found changes
+inline constexpr int kExitBadInput = 2; // bad arguments, or input or output that failed
 
-// Reads one JSON game state from `in` and prints its password.
-int runEncode(std::istream& in, std::ostream& out, std::ostream& err);
+// Bounds on what is held of the input, so that memory stays flat whatever arrives.
+inline constexpr std::size_t kMaxPasswordLine = 64 * 1024;
+inline constexpr std::size_t kMaxStateSize = 1024 * 1024;
+
+// Reads JSON game states, one per line (or pretty-printed over several), from `in`, named
+// `source` in messages, and prints one password per state.
+int runEncode(std::istream& in, std::string_view source, std::ostream& out, std::ostream& err);
+
+struct DecodeOptions {
+    // Read as a slot load does: missing characters as zero bits, the checksum not read; what
+    // was wrong is still said on standard error.
+    bool lenient = false;
+};
 
 // Decodes each password to one line of JSON; with none given, one password per line of `in`.
-int runDecode(const std::vector<std::string>& passwords, std::istream& in, std::ostream& out, std::ostream& err);
+int runDecode(const std::vector<std::string>& passwords, std::istream& in, std::ostream& out, std::ostream& err,
+              DecodeOptions options = {});
 
 // Says whether every symbol is valid and the checksum matches, and where not.
-int runCheck(const std::string& password, std::ostream& out);
+int runCheck(const std::string& typed, std::ostream& out, std::ostream& err);
 
 // Prints the likeliest corrections of a mistyped password, best first, one per line.
 int runFix(const std::string& typed, std::ostream& out, std::ostream& err);
@@ -26,8 +39,10 @@ int runFix(const std::string& typed, std::ostream& out, std::ostream& err);
 // Prints, group by group, the fields that the password's characters carry.
 int runExplain(const std::string& password, std::ostream& out, std::ostream& err);
 
-// Compares two passwords, or slot files, field by field; status 1 when they differ.
-int runDiff(const std::string& first, const std::string& second, std::ostream& out, std::ostream& err);
+// Compares two passwords, or slot files, or "-" for a password on standard input, field by
+// field; status 1 when they differ.
+int runDiff(const std::string& first, const std::string& second, std::istream& in, std::ostream& out,
+            std::ostream& err);
 
 // The whole command line: parses the arguments and runs one subcommand.
 int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err);

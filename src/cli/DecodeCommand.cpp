@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "LineReader.h"
+#include "PasswordProblem.h"
 #include "StateJson.h"
 #include "codec/Decoder.h"
 
@@ -15,64 +17,99 @@ constexpr std::size_t kFlushSize = 1 << 16;
 
 class DecodeBatch final {
 public:
-    DecodeBatch(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) { m_buffer.reserve(2 * kFlushSize); }
-    ~DecodeBatch() { flush(); }
-    DecodeBatch(const DecodeBatch&) = delete;
-    DecodeBatch& operator=(const DecodeBatch&) = delete;
-
-    void decode(std::string_view password, long long lineNumber)
+    DecodeBatch(std::ostream& out, std::ostream& err, DecodeOptions options)
+        : m_out(out), m_err(err), m_options(options)
     {
-        // Slot files end their line in CR LF; the CR is no part of the password.
-        if (!password.empty() && password.back() == '\r') {
-            password.remove_suffix(1);
-        }
+        m_buffer.reserve(2 * kFlushSize);
+    }
+
+    void decode(std::string_view text, long long lineNumber)
+    {
         try {
-            appendDecodedJson(m_buffer, decodeSlotText(password));
+            const DecodedState decoded = decodeSlotText(text);
+            if (const std::string problem = passwordProblem(text); !problem.empty()) {
+                if (!m_options.lenient) {
+                    refuse(lineNumber, problem);
+                    return;
+                }
+                note(lineNumber, problem + "; read anyway, as a slot load reads it");
+            }
+            appendDecodedJson(m_buffer, decoded);
             m_buffer += '\n';
         } catch (const InvalidSymbol& error) {
-            flush();
-            m_err << "quandrel-pass decode: ";
-            if (lineNumber > 0) {
-                m_err << "line " << lineNumber << ": ";
-            }
-            m_err << error.what() << '\n';
-            m_failed = true;
+            refuse(lineNumber, error.what());
         }
         if (m_buffer.size() >= kFlushSize) {
             flush();
         }
     }
 
-    bool failed() const { return m_failed; }
+    void refuseLongLine(long long lineNumber)
+    {
+        refuse(lineNumber, "longer than " + std::to_string(kMaxPasswordLine) + " bytes, not read");
+    }
 
-private:
+    // Writes what is left; a failed write throws from here, not from a destructor.
     void flush()
     {
         m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
         m_buffer.clear();
     }
 
+    bool failed() const { return m_failed; }
+
+private:
+    void refuse(long long lineNumber, const std::string& problem)
+    {
+        note(lineNumber, problem);
+        m_failed = true;
+    }
+
+    void note(long long lineNumber, const std::string& problem)
+    {
+        // What came before goes out first, so that the two streams interleave in input order.
+        flush();
+        m_err << "quandrel-pass decode: ";
+        if (lineNumber > 0) {
+            m_err << "line " << lineNumber << ": ";
+        }
+        m_err << problem << '\n';
+    }
+
     std::ostream& m_out;
     std::ostream& m_err;
+    DecodeOptions m_options;
     std::string m_buffer;
     bool m_failed = false;
 };
 
 } // namespace
 
-int runDecode(const std::vector<std::string>& passwords, std::istream& in, std::ostream& out, std::ostream& err)
+int runDecode(const std::vector<std::string>& passwords, std::istream& in, std::ostream& out, std::ostream& err,
+              DecodeOptions options)
 {
-    DecodeBatch batch(out, err);
-    if (!passwords.empty()) {
+    DecodeBatch batch(out, err, options);
+    const bool fromInput = passwords.empty() || (passwords.size() == 1 && passwords[0] == "-");
+    if (!fromInput) {
         for (const auto& password : passwords) {
             batch.decode(password, 0);
         }
-    } else {
-        std::string line;
-        long long lineNumber = 0;
-        while (std::getline(in, line)) {
-            batch.decode(line, ++lineNumber);
+        batch.flush();
+        return batch.failed() ? kExitFailed : kExitOk;
+    }
+    LineReader lines(in, kMaxPasswordLine);
+    InputLine line;
+    while (lines.next(line)) {
+        if (line.tooLong) {
+            batch.refuseLongLine(line.number);
+        } else {
+            batch.decode(line.text, line.number);
         }
+    }
+    batch.flush();
+    if (!lines.readError().empty()) {
+        err << "quandrel-pass decode: cannot read standard input: " << lines.readError() << '\n';
+        return kExitBadInput;
     }
     return batch.failed() ? kExitFailed : kExitOk;
 }

@@ -1,5 +1,8 @@
 #include "Commands.h"
 
+#include "InputPassword.h"
+#include "PasswordProblem.h"
+#include "PrintableText.h"
 #include "codec/Decoder.h"
 #include "codec/PasswordCheck.h"
 #include "codec/PasswordFields.h"
@@ -13,33 +16,60 @@ namespace quandrel {
 
 namespace {
 
-// A password given directly, or the first field of a slot file when the argument names a file.
-std::optional<DecodedState> decodeArgument(const std::string& argument, std::ostream& err)
+// No password holds a dot or a slash: such an argument names a file even when it is missing.
+bool namesFile(const std::string& argument)
 {
-    std::string text = argument;
     std::error_code ignored;
-    if (std::filesystem::exists(argument, ignored)) {
+    return argument.find_first_of("./") != std::string::npos || std::filesystem::exists(argument, ignored);
+}
+
+// A password given directly or on standard input ("-"), which must be a true password, or the
+// first field of a slot file, which is read as a slot load reads it.
+std::optional<DecodedState> decodeArgument(const std::string& argument, std::istream& in, std::ostream& err)
+{
+    const auto refuse = [&](const std::string& problem) {
+        err << "quandrel-pass diff: " << printableText(argument) << ": " << problem << '\n';
+        return std::nullopt;
+    };
+    std::string text;
+    const bool slotFile = argument != "-" && namesFile(argument);
+    if (slotFile) {
         try {
             text = readFirstField(argument);
         } catch (const SlotReadError& error) {
-            err << "quandrel-pass diff: " << argument << ": " << error.what() << '\n';
-            return std::nullopt;
+            return refuse(error.what());
         }
+    } else if (argument == "-") {
+        std::string problem;
+        const auto typed = readInputPassword(in, problem);
+        if (!typed) {
+            return refuse(problem);
+        }
+        text = normalizePassword(*typed);
+    } else {
+        text = normalizePassword(argument);
     }
     try {
-        return decodeSlotText(normalizePassword(text));
+        DecodedState decoded = decodeSlotText(text);
+        if (const std::string problem = passwordProblem(text); !problem.empty()) {
+            if (!slotFile) {
+                return refuse(problem);
+            }
+            err << "quandrel-pass diff: " << printableText(argument) << ": " << problem
+                << "; read anyway, as a slot load reads it\n";
+        }
+        return decoded;
     } catch (const InvalidSymbol& error) {
-        err << "quandrel-pass diff: " << argument << ": " << error.what() << '\n';
-        return std::nullopt;
+        return refuse(error.what());
     }
 }
 
 } // namespace
 
-int runDiff(const std::string& first, const std::string& second, std::ostream& out, std::ostream& err)
+int runDiff(const std::string& first, const std::string& second, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    const auto a = decodeArgument(first, err);
-    const auto b = decodeArgument(second, err);
+    const auto a = decodeArgument(first, in, err);
+    const auto b = decodeArgument(second, in, err);
     if (!a || !b) {
         return kExitBadInput;
     }

@@ -32,15 +32,25 @@ int runFix(const std::string& typed, std::ostream& out, std::ostream& err)
     const auto repairs = suggestRepairs(password);
     if (repairs.empty()) {
         err << "quandrel-pass fix: no correction of at most two characters makes " << password << " valid (it has "
-            << password.size() << " characters, a password 45)\n";
+            << password.size() << " characters, a password has 45)\n";
         return kExitFailed;
     }
     for (const auto& repair : repairs) {
         out << repair.password << "  ";
         for (std::size_t i = 0; i < repair.changes.size(); ++i) {
             const auto& change = repair.changes[i];
-            out << (i == 0 ? "" : ", ") << "position " << change.position << " " << change.from << " -> " << change.to
-                << (change.lookAlike ? " (look-alike)" : "");
+            out << (i == 0 ? "" : ", ") << "position " << change.position << " ";
+            switch (change.edit) {
+            case Edit::Replace:
+                out << change.from << " -> " << change.to << (change.lookAlike ? " (look-alike)" : "");
+                break;
+            case Edit::Insert:
+                out << change.to << " put back";
+                break;
+            case Edit::Remove:
+                out << change.from << " taken out";
+                break;
+            }
         }
         out << "; " << describeEffect(password, repair) << '\n';
     }

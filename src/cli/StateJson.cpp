@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
+#include <vector>
 
 namespace quandrel {
 
@@ -22,11 +24,105 @@ constexpr std::array<std::string_view, 9> kStateKeys = {"arrows", "coins",   "ke
     throw StateFormatError(where + ": " + what);
 }
 
+// A text from the input as JSON writes it, so that control characters show escaped.
+std::string asJsonText(const std::string& text) { return json(text).dump(); }
+
+// Refuses a key given twice in one object, which the parser would let the last one win.
+class DuplicateKeyCheck final {
+public:
+    bool operator()(int /*depth*/, json::parse_event_t event, json& parsed)
+    {
+        switch (event) {
+        case json::parse_event_t::object_start:
+        case json::parse_event_t::array_start:
+            countElement();
+            m_frames.push_back({event == json::parse_event_t::object_start, {}, {}, -1});
+            break;
+        case json::parse_event_t::object_end:
+        case json::parse_event_t::array_end:
+            m_frames.pop_back();
+            break;
+        case json::parse_event_t::key: {
+            auto& frame = m_frames.back();
+            frame.lastKey = parsed.get<std::string>();
+            if (!frame.keys.insert(frame.lastKey).second) {
+                fail(pathOfInnermost(), "duplicate key " + asJsonText(frame.lastKey));
+            }
+            break;
+        }
+        case json::parse_event_t::value:
+            countElement();
+            break;
+        }
+        return true;
+    }
+
+private:
+    struct Frame {
+        bool object;
+        std::set<std::string> keys;
+        std::string lastKey;
+        long index; // of the array's current element
+    };
+
+    void countElement()
+    {
+        if (!m_frames.empty() && !m_frames.back().object) {
+            ++m_frames.back().index;
+        }
+    }
+
+    // The innermost object as the error messages name places: worlds[2].flags.
+    std::string pathOfInnermost() const
+    {
+        std::string path;
+        for (std::size_t i = 0; i + 1 < m_frames.size(); ++i) {
+            const auto& frame = m_frames[i];
+            if (frame.object) {
+                path += (path.empty() ? "" : ".") + frame.lastKey;
+            } else {
+                path += "[" + std::to_string(frame.index) + "]";
+            }
+        }
+        return path.empty() ? "state" : path;
+    }
+
+    std::vector<Frame> m_frames;
+};
+
+// The library's message without its "[json.exception...] parse error at line 1, column 2: "
+// prefix, which says what our own message already says.
+std::string parseProblem(const std::string& message)
+{
+    const auto tag = message.find("] ");
+    std::string problem = tag == std::string::npos ? message : message.substr(tag + 2);
+    if (const auto place = problem.find(", column "); place != std::string::npos) {
+        if (const auto colon = problem.find(": ", place); colon != std::string::npos) {
+            problem = problem.substr(colon + 2);
+        }
+    }
+    if (const auto dash = problem.find(" - "); dash != std::string::npos) {
+        problem = problem.substr(dash + 3);
+    }
+    return "not valid JSON: " + problem;
+}
+
+[[noreturn]] void failParse(const json::parse_error& error, std::string_view text)
+{
+    // The byte counts from 1 and may point one past the end, at a missing close.
+    const auto at = std::min<std::size_t>(error.byte == 0 ? 0 : error.byte - 1, text.size());
+    const auto before = text.substr(0, at);
+    const auto lineStart = before.rfind('\n');
+    const int line = 1 + static_cast<int>(std::count(before.begin(), before.end(), '\n'));
+    const int column = 1 + static_cast<int>(lineStart == std::string_view::npos ? at : at - lineStart - 1);
+    throw StateFormatError(parseProblem(error.what()), line, column);
+}
+
 template <typename Keys> void requireKnownKeys(const json& object, const std::string& where, const Keys& keys)
 {
     for (const auto& [key, value] : object.items()) {
         if (std::find(keys.begin(), keys.end(), key) == keys.end()) {
-            fail(where, "unknown key \"" + key + "\"");
+            fail(where, "unknown key " + asJsonText(key));
         }
     }
 }
@@ -43,23 +139,32 @@ int readInteger(const json& value, const std::string& where, int low, int high)
     if (!value.is_number_integer()) {
         fail(where, "expected a whole number from " + std::to_string(low) + " to " + std::to_string(high));
     }
-    const auto number = value.get<long long>();
-    if (number < low || number > high) {
-        fail(where, std::to_string(number) + " is outside " + std::to_string(low) + " to " + std::to_string(high));
+    // An unsigned number above the signed range would read as negative: refuse it as written.
+    const bool inRange =
+        value.is_number_unsigned()
+            ? value.get<unsigned long long>() <= static_cast<unsigned long long>(high) && value.get<long long>() >= low
+            : value.get<long long>() >= low && value.get<long long>() <= high;
+    if (!inRange) {
+        fail(where, value.dump() + " is outside " + std::to_string(low) + " to " + std::to_string(high));
     }
-    return static_cast<int>(number);
+    return value.get<int>();
 }
 
 std::string readCounter(const json& value, const std::string& where)
 {
+    if (value.is_number()) {
+        const int count = readInteger(value, where, 0, 999);
+        const std::string digits = std::to_string(count);
+        return std::string(3 - digits.size(), '0') + digits;
+    }
     if (!value.is_string()) {
-        fail(where, "expected three decimal digits as a string, such as \"042\"");
+        fail(where, "expected a number from 0 to 999 or three decimal digits, such as \"042\"");
     }
     const auto text = value.get<std::string>();
     const bool digits =
         text.size() == 3 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digits) {
-        fail(where, "\"" + text + "\" is not three decimal digits");
+        fail(where, asJsonText(text) + " is not three decimal digits");
     }
     return text;
 }
@@ -137,14 +242,22 @@ void appendInt(std::string& out, int value) { out += std::to_string(value); }
 
 } // namespace
 
+StateFormatError::StateFormatError(const std::string& reason, int line, int column)
+    : std::runtime_error(
+          line == 0 ? reason : "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + reason),
+      m_reason(reason), m_line(line), m_column(column)
+{}
+
 GameState gameStateFromJson(std::string_view text)
 {
     json root;
     try {
-        root = json::parse(text);
+        root = json::parse(text, DuplicateKeyCheck());
+    } catch (const json::parse_error& error) {
+        failParse(error, text);
     } catch (const json::exception& error) {
-        // Parse errors, and numbers too large for any type (out_of_range), alike.
-        throw StateFormatError(std::string("invalid JSON: ") + error.what());
+        // A number too large for any type (out_of_range).
+        throw StateFormatError(parseProblem(error.what()));
     }
     if (!root.is_object()) {
         throw StateFormatError("expected a JSON object holding the game state");

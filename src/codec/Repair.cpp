@@ -1,11 +1,13 @@
 #include "Repair.h"
 
 #include "Alphabets.h"
+#include "Decoder.h"
 #include "Password.h"
 #include "Sections.h"
 
 #include <algorithm>
 #include <array>
+#include <unordered_set>
 
 namespace quandrel {
 
@@ -13,6 +15,18 @@ namespace {
 
 constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 constexpr std::array<std::string_view, 7> kLookAlikes = {"0ODQ", "1IL", "8B", "5S", "2Z", "6G", "UV"};
+
+// The characters that look like c, c itself left out.
+std::string lookAlikesOf(char c)
+{
+    std::string others;
+    for (const auto group : kLookAlikes) {
+        if (group.find(c) != std::string_view::npos) {
+            std::copy_if(group.begin(), group.end(), std::back_inserter(others), [c](char o) { return o != c; });
+        }
+    }
+    return others;
+}
 
 bool looksAlike(char a, char b)
 {
@@ -52,6 +66,20 @@ bool isValidAt(char c, int k)
     return k <= kBodyLength ? symbolValue(c, positionInGroup(k)) >= 0 : kHexDigits.find(c) != std::string_view::npos;
 }
 
+// A full body sums to at least 43, so its checksum is always its sum's low byte.
+bool checksumMatches(int bodySum, char high, char low)
+{
+    return high == kHexDigits[static_cast<std::size_t>((bodySum >> 4) & 0xF)] &&
+           low == kHexDigits[static_cast<std::size_t>(bodySum & 0xF)];
+}
+
+// A password that this program writes for some state: decoded and encoded again, it comes back
+// unchanged. A slip seldom keeps every unused bit clear and every code in its table.
+bool isWrittenByEncoder(const std::string& password)
+{
+    return encodePassword(applyDecoded(decodeSlotText(password), GameState{})) == password;
+}
+
 class RepairSearch final {
 public:
     explicit RepairSearch(std::string_view password) : m_password(password)
@@ -67,7 +95,7 @@ public:
         }
     }
 
-    std::vector<Repair> run(std::size_t maxResults)
+    std::vector<Repair> run()
     {
         if (m_invalid.size() <= 1) {
             for (int k = 1; k <= kPasswordLength; ++k) {
@@ -85,23 +113,11 @@ public:
                 }
             }
         }
-        std::stable_sort(m_found.begin(), m_found.end(),
-                         [](const Repair& a, const Repair& b) { return rank(a) < rank(b); });
-        if (m_found.size() > maxResults) {
-            m_found.resize(maxResults);
-        }
         return std::move(m_found);
     }
 
 private:
     using Change = std::pair<int, Option>;
-
-    static std::pair<long, std::size_t> rank(const Repair& repair)
-    {
-        const long others = std::count_if(repair.changes.begin(), repair.changes.end(),
-                                          [](const Substitution& s) { return !s.lookAlike; });
-        return {others, repair.changes.size()};
-    }
 
     void searchPair(int k1, int k2)
     {
@@ -125,9 +141,7 @@ private:
                 low = option.to;
             }
         }
-        // A full body sums to at least 43, so its checksum is always its sum's low byte.
-        if (high != kHexDigits[static_cast<std::size_t>((sum >> 4) & 0xF)] ||
-            low != kHexDigits[static_cast<std::size_t>(sum & 0xF)]) {
+        if (!checksumMatches(sum, high, low)) {
             return;
         }
         Repair repair{std::string(m_password), {}};
@@ -146,14 +160,127 @@ private:
     std::vector<Repair> m_found;
 };
 
+// A password one character short or long: each character put back or taken out at each place,
+// alone or with one look-alike substitution elsewhere.
+class LengthRepairSearch final {
+public:
+    explicit LengthRepairSearch(std::string_view typed) : m_typed(typed) {}
+
+    std::vector<Repair> run()
+    {
+        const std::size_t length = m_typed.size();
+        for (int k = 1; k <= kPasswordLength + (length > static_cast<std::size_t>(kPasswordLength) ? 1 : 0); ++k) {
+            const auto at = static_cast<std::size_t>(k - 1);
+            std::string candidate(m_typed);
+            if (length < static_cast<std::size_t>(kPasswordLength)) {
+                for (const char c : k <= kBodyLength ? alphabetAt(positionInGroup(k)) : kHexDigits) {
+                    // Put back right after a like character, it gives the text it gives before that one.
+                    if (at > 0 && m_typed[at - 1] == c) {
+                        continue;
+                    }
+                    candidate.insert(at, 1, c);
+                    withLookAlikes(candidate, {k, '\0', c, false, Edit::Insert});
+                    candidate.erase(at, 1);
+                }
+            } else if (at == 0 || m_typed[at - 1] != m_typed[at]) { // either of two like characters, once
+                candidate.erase(at, 1);
+                withLookAlikes(candidate, {k, m_typed[at], '\0', false, Edit::Remove});
+            }
+        }
+        return std::move(m_found);
+    }
+
+private:
+    // The candidate as it stands, and with one look-alike substitution at each place. Its
+    // invalid places and body sum are counted once; a substitution only changes them at its place.
+    void withLookAlikes(std::string& candidate, const Substitution& edit)
+    {
+        int invalid = 0;
+        int sum = 0;
+        for (int k = 1; k <= kPasswordLength; ++k) {
+            const char c = candidate[static_cast<std::size_t>(k - 1)];
+            invalid += isValidAt(c, k) ? 0 : 1;
+            sum += k <= kBodyLength ? weightOf(c) : 0;
+        }
+        if (invalid == 0 && checksumMatches(sum, candidate[kBodyLength], candidate[kBodyLength + 1])) {
+            m_found.push_back({candidate, {edit}});
+        }
+        if (invalid > 1) {
+            return; // one substitution cannot mend two places
+        }
+        for (int j = 1; j <= kPasswordLength; ++j) {
+            if (edit.edit == Edit::Insert && j == edit.position) {
+                continue; // the character put back is no slip of its own
+            }
+            const auto at = static_cast<std::size_t>(j - 1);
+            const char original = candidate[at];
+            if (invalid == 1 && isValidAt(original, j)) {
+                continue; // the invalid place is elsewhere
+            }
+            for (const char other : lookAlikesOf(original)) {
+                if (!isValidAt(other, j)) {
+                    continue;
+                }
+                candidate[at] = other;
+                const int changedSum = j <= kBodyLength ? sum + weightOf(other) - weightOf(original) : sum;
+                if (checksumMatches(changedSum, candidate[kBodyLength], candidate[kBodyLength + 1])) {
+                    // The slip's place in the typed text, which the put-back or taken-out character shifts.
+                    const int typedPosition = j < edit.position ? j : edit.edit == Edit::Insert ? j - 1 : j + 1;
+                    const Substitution slip{typedPosition, original, other, true};
+                    m_found.push_back(
+                        {candidate, typedPosition < edit.position ? std::vector{slip, edit} : std::vector{edit, slip}});
+                }
+                candidate[at] = original;
+            }
+        }
+    }
+
+    std::string_view m_typed;
+    std::vector<Repair> m_found;
+};
+
+// Fewer changes other than look-alikes first, then fewer changes.
+std::pair<long, std::size_t> rank(const Repair& repair)
+{
+    const long others =
+        std::count_if(repair.changes.begin(), repair.changes.end(), [](const Substitution& s) { return !s.lookAlike; });
+    return {others, repair.changes.size()};
+}
+
+// The best `maxResults` corrections, each password once. Among corrections of equal rank,
+// those the encoder writes come first; that is only worked out for the ranks that are shown.
+std::vector<Repair> bestOf(std::vector<Repair> found, std::size_t maxResults)
+{
+    std::stable_sort(found.begin(), found.end(), [](const Repair& a, const Repair& b) { return rank(a) < rank(b); });
+    std::vector<Repair> best;
+    std::unordered_set<std::string> seen;
+    for (auto group = found.begin(); group != found.end() && best.size() < maxResults;) {
+        const auto groupEnd =
+            std::find_if(group, found.end(), [&](const Repair& repair) { return rank(repair) != rank(*group); });
+        std::stable_partition(group, groupEnd,
+                              [](const Repair& repair) { return isWrittenByEncoder(repair.password); });
+        for (; group != groupEnd && best.size() < maxResults; ++group) {
+            if (seen.insert(group->password).second) {
+                best.push_back(std::move(*group));
+            }
+        }
+        group = groupEnd;
+    }
+    return best;
+}
+
 } // namespace
 
 std::vector<Repair> suggestRepairs(std::string_view password, std::size_t maxResults)
 {
-    if (password.size() != static_cast<std::size_t>(kPasswordLength)) {
-        return {};
+    const auto length = static_cast<int>(password.size());
+    if (length == kPasswordLength) {
+        return bestOf(RepairSearch(password).run(), maxResults);
     }
-    return RepairSearch(password).run(maxResults);
+    if (length == kPasswordLength - 1 || length == kPasswordLength + 1) {
+        return bestOf(LengthRepairSearch(password).run(), maxResults);
+    }
+    return {};
 }
 
 } // namespace quandrel

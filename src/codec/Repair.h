@@ -6,11 +6,21 @@
 
 namespace quandrel {
 
+// What one change of a correction does at its place.
+enum class Edit : char {
+    Replace,
+    Insert, // a dropped character put back: `from` is '\0'
+    Remove, // a character too many taken out: `to` is '\0'
+};
+
+// One change of a correction. Positions count from 1 in the typed text; an inserted character
+// goes before the typed character at its position (after the last one for the length plus one).
 struct Substitution {
-    int position; // 1-based
+    int position;
     char from;
     char to;
     bool lookAlike; // a character easily mistaken for the other, such as O for 0
+    Edit edit = Edit::Replace;
 
     bool operator==(const Substitution&) const = default;
 };
@@ -23,9 +33,12 @@ struct Repair {
 
 inline constexpr std::size_t kMaxRepairs = 10;
 
-// The likeliest corrections of a 45-character password that has invalid symbols or a wrong
-// checksum, best first: look-alike substitutions before others, one change before two.
-// Corrections change at most two characters; a password of another length gets none.
+// The likeliest corrections of a password that has invalid symbols or a wrong checksum, best
+// first: look-alike substitutions before other changes, one change before two, and among equals
+// a password that this program could have written before one it could not. A password of 45
+// characters gets one or two substitutions; one of 44 a dropped character put back, one of 46 a
+// character too many taken out, either with at most one look-alike substitution besides. A
+// password of another length gets none.
 std::vector<Repair> suggestRepairs(std::string_view password, std::size_t maxResults = kMaxRepairs);
 
 } // namespace quandrel

@@ -6,18 +6,43 @@
 
 namespace quandrel {
 
+namespace {
+
+// Where a change lands in the corrected password, whose places shift after a character put
+// back or taken out.
+int placeInCorrection(const Repair& repair, const Substitution& change)
+{
+    int place = change.position;
+    for (const Substitution& other : repair.changes) {
+        if (other.edit == Edit::Insert && &other != &change && other.position <= change.position) {
+            ++place;
+        } else if (other.edit == Edit::Remove && other.position < change.position) {
+            --place;
+        }
+    }
+    return place;
+}
+
+} // namespace
+
 std::vector<FieldChange> repairEffect(std::string_view typed, const Repair& repair)
 {
     const DecodedState repaired = decodeSlotText(repair.password);
-    try {
-        return changedFields(decodeSlotText(typed), repaired);
-    } catch (const InvalidSymbol&) {
-        // Nothing to compare with: name what the corrected characters hold instead.
+    // A text of another length reads shifted from the change on: comparing says nothing.
+    if (typed.size() == repair.password.size()) {
+        try {
+            return changedFields(decodeSlotText(typed), repaired);
+        } catch (const InvalidSymbol&) {
+            // Nothing to compare with: name what the corrected characters hold instead.
+        }
     }
     std::vector<std::string> names;
-    for (const Substitution& substitution : repair.changes) {
-        const auto& ofCharacter = fieldsOfCharacter(substitution.position);
-        names.insert(names.end(), ofCharacter.begin(), ofCharacter.end());
+    for (const Substitution& change : repair.changes) {
+        const int place = placeInCorrection(repair, change);
+        if (place <= static_cast<int>(repair.password.size())) {
+            const auto& ofCharacter = fieldsOfCharacter(place);
+            names.insert(names.end(), ofCharacter.begin(), ofCharacter.end());
+        }
     }
     // In password order, each field once.
     std::vector<FieldChange> carried;

@@ -62,6 +62,14 @@ QString describeSubstitutions(const Repair& repair)
 {
     QStringList changes;
     for (const Substitution& s : repair.changes) {
+        if (s.edit == Edit::Insert) {
+            changes << tr("character %1: %2 put back").arg(s.position).arg(QLatin1Char(s.to));
+            continue;
+        }
+        if (s.edit == Edit::Remove) {
+            changes << tr("character %1: %2 taken out").arg(s.position).arg(QLatin1Char(s.from));
+            continue;
+        }
         const QString change =
             tr("character %1: %2 \u2192 %3").arg(s.position).arg(QLatin1Char(s.from)).arg(QLatin1Char(s.to));
         changes << (s.lookAlike ? tr("%1 (look-alike)").arg(change) : change);
@@ -214,13 +222,17 @@ std::vector<TypedPassword::Correction> TypedPassword::findCorrections() const
 
 QString TypedPassword::correctionsNote() const
 {
-    if (m_check.valid() || m_check.length != static_cast<std::size_t>(kPasswordLength)) {
+    if (m_check.valid()) {
         return {};
     }
-    if (m_corrections.empty()) {
-        return tr("No change of one or two characters makes this a valid password.");
+    if (!m_corrections.empty()) {
+        return tr("Likely corrections, best first; choose one to put it in the box:");
     }
-    return tr("Likely corrections, best first; choose one to put it in the box:");
+    // A password still being typed is no failed search.
+    if (m_check.length != static_cast<std::size_t>(kPasswordLength)) {
+        return {};
+    }
+    return tr("No change of one or two characters makes this a valid password.");
 }
 
 } // namespace quandrel

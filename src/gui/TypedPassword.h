@@ -37,7 +37,7 @@ public:
     // Why the password cannot be loaded as it is, or what loading it involves.
     QString verdict() const;
 
-    // Corrections, best first, for a full-length password that is not valid.
+    // Corrections, best first, for a password that is not valid, also one a character short or long.
     const std::vector<Correction>& corrections() const { return m_corrections; }
     QString correctionsNote() const;
 

@@ -1,9 +1,13 @@
+#include "Version.h"
 #include "codec/Password.h"
+#include "support/RandomState.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 namespace quandrel {
@@ -46,7 +50,64 @@ TEST(Binary, EncodesDecodesAndChecks)
     const Result bad = shell("printf 'x\\n' | '" + kBinary + "' decode 2>&1");
     EXPECT_EQ(bad.status, 1);
     EXPECT_NE(bad.out.find("line 1: position 1: 'x'"), std::string::npos) << bad.out;
-    EXPECT_EQ(shell("echo '[' | '" + kBinary + "' encode 2>/dev/null").status, 2);
+    EXPECT_EQ(shell("echo '[' | '" + kBinary + "' encode 2>/dev/null").status, 1);
+    EXPECT_EQ(shell("'" + kBinary + "' --version").out, "quandrel-pass " + std::string(kVersion) + "\n");
+}
+
+TEST(Binary, FailedReadsAndWritesExitWithTwoAndTheReason)
+{
+    const std::string password = initialPassword();
+    struct Case {
+        std::string command;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"decode " + password + " > /dev/full", "cannot write the output: No space left on device"},
+        {"encode < /dev/null > /dev/full; echo '{}' | '" + kBinary + "' encode > /dev/full",
+         "cannot write the output: No space left on device"},
+        {"decode " + password + " >&-", "cannot write the output: Bad file descriptor"},
+        {"encode /", "cannot read /: Is a directory"},
+        {"encode /proc/self/mem", "cannot read /proc/self/mem: Input/output error"},
+        {"encode <&-", "cannot read standard input: Bad file descriptor"},
+        {"decode < /", "cannot read standard input: Is a directory"},
+        {"decode <&-", "cannot read standard input: Bad file descriptor"},
+        {"diff " + password + " ./missing.txt", "./missing.txt: No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        const Result run = shell("{ '" + kBinary + "' " + c.command + "; } 2>&1");
+        EXPECT_EQ(run.status, 2) << c.command;
+        EXPECT_NE(run.out.find(c.err), std::string::npos) << c.command << " gave: " << run.out;
+    }
+}
+
+TEST(Binary, AGigabyteLineIsRefusedInFlatMemory)
+{
+    const Result run = shell("{ head -c 1000000000 /dev/zero; echo; echo " + initialPassword() + "; } | '" + kBinary +
+                             "' decode 2>&1 | cut -c1-64");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "quandrel-pass decode: line 1: longer than 65536 bytes, not read\n"
+                       "{\"arrows\":\"100\",\"coins\":\"100\",\"keys\":\"100\",\"vitality\":[1,1],\"exp\n");
+    // The largest resident size of any finished child of this test program, the binary above
+    // included; a sanitizer build's own overhead fits well under the bound too.
+    rusage usage{};
+    ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &usage), 0);
+    EXPECT_LT(usage.ru_maxrss, 200 * 1024) << "KiB";
+}
+
+TEST(Binary, DecodeThenEncodeRoundTripsAHundredThousandLines)
+{
+    const std::string file = ::testing::TempDir() + "quandrel-round-trip.txt";
+    {
+        std::mt19937 rng(11);
+        std::ofstream out(file);
+        for (int i = 0; i < 100000; ++i) {
+            out << encodePassword(test::randomState(rng)) << '\n';
+        }
+    }
+    const Result run = shell("'" + kBinary + "' decode < '" + file + "' | '" + kBinary + "' encode | cmp - '" + file +
+                             "' && echo same");
+    EXPECT_EQ(run.out, "same\n");
+    std::remove(file.c_str());
 }
 
 TEST(Binary, FixSuggestsCorrectionsBestFirst)
@@ -56,6 +117,16 @@ TEST(Binary, FixSuggestsCorrectionsBestFirst)
     EXPECT_EQ(fixed.status, 0);
     EXPECT_EQ(fixed.out.substr(0, fixed.out.find('\n')),
               initialPassword() + "  position 7 S -> 5 (look-alike); coins 300 -> 100");
+
+    // A dropped character put back, and one too many taken out.
+    const std::string dropped = initialPassword().substr(0, 20) + initialPassword().substr(21);
+    const Result putBack = shell("'" + kBinary + "' fix " + dropped);
+    EXPECT_EQ(putBack.status, 0);
+    EXPECT_EQ(putBack.out.substr(0, putBack.out.find('\n')),
+              initialPassword() + "  position 21 U put back; world 2 state Closed, world 3 flags 0000");
+    const Result takenOut = shell("'" + kBinary + "' fix " + initialPassword() + "0");
+    EXPECT_EQ(takenOut.out.substr(0, takenOut.out.find('\n')),
+              initialPassword() + "  position 46 0 taken out; no field changes");
 
     const Result hopeless = shell("'" + kBinary + "' fix ZZZZ 2>&1");
     EXPECT_EQ(hopeless.status, 1);
@@ -79,9 +150,14 @@ TEST(Binary, DiffComparesPasswordsAndSlotFields)
     EXPECT_EQ(different.status, 1);
     EXPECT_EQ(different.out, "arrows: 100 -> 013\n");
 
-    const Result same = shell("'" + kBinary + "' diff '" + slot + "' 203FUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS00");
+    // A slot file is read as a load reads it, its checksum not at all; a typed password must be true.
+    const Result same = shell("printf '203FUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS08\\n' | '" + kBinary + "' diff '" +
+                              slot + "' - 2>&1");
     EXPECT_EQ(same.status, 0);
     EXPECT_EQ(same.out, "same game state\n");
+    EXPECT_EQ(
+        shell("'" + kBinary + "' diff '" + slot + "' 203FUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS00 2>/dev/null").status,
+        2);
     EXPECT_EQ(shell("'" + kBinary + "' diff " + initialPassword() + " Z 2>/dev/null").status, 2);
     std::remove(slot.c_str());
 }

@@ -1,4 +1,6 @@
 #include "cli/Commands.h"
+#include "cli/DescriptorOutput.h"
+#include "cli/StateJson.h"
 #include "codec/Password.h"
 
 #include <nlohmann/json.hpp>
@@ -6,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <system_error>
 
 namespace quandrel {
 namespace {
@@ -16,14 +19,52 @@ struct Outcome {
     std::string err;
 };
 
-Outcome runWith(std::vector<const char*> args, const std::string& input = "")
+Outcome runOn(std::vector<const char*> args, std::istream& in, std::ostream& out)
 {
     args.insert(args.begin(), "quandrel-pass");
-    std::istringstream in(input);
-    std::ostringstream out;
     std::ostringstream err;
     const int status = runCommandLine(static_cast<int>(args.size()), args.data(), in, out, err);
-    return {status, out.str(), err.str()};
+    return {status, {}, err.str()};
+}
+
+Outcome runWith(std::vector<const char*> args, const std::string& input = "")
+{
+    std::istringstream in(input);
+    std::ostringstream out;
+    Outcome outcome = runOn(std::move(args), in, out);
+    outcome.out = out.str();
+    return outcome;
+}
+
+// Input that fails as a directory does when read, after handing out `good` first.
+class FailingInput final : public std::streambuf {
+public:
+    explicit FailingInput(std::string good) : m_good(std::move(good))
+    {
+        setg(m_good.data(), m_good.data(), m_good.data() + m_good.size());
+    }
+
+protected:
+    int_type underflow() override { throw std::system_error(EISDIR, std::generic_category()); }
+
+private:
+    std::string m_good;
+};
+
+// Output to a full disk.
+class FullOutput final : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { throw WriteError(ENOSPC, std::generic_category()); }
+};
+
+std::vector<std::string> linesOf(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 TEST(Commands, EncodeReadsStandardInput)
@@ -32,19 +73,125 @@ TEST(Commands, EncodeReadsStandardInput)
     EXPECT_EQ(run.status, kExitOk);
     EXPECT_EQ(run.out, initialPassword() + "\n");
     EXPECT_EQ(runWith({"encode", "-"}, R"({"arrows":"013"})").out, "203FUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS08\n");
+    // Pretty-printed over several lines, as an editor or jq writes it.
+    EXPECT_EQ(runWith({"encode"}, "{\n  \"arrows\": 13,\n  \"worlds\": [\n  ]\n}\n").err,
+              "quandrel-pass encode: line 1: worlds: expected an array of 10 elements\n");
+    EXPECT_EQ(runWith({"encode"}, "\n{\n  \"arrows\": 13\n}\n\n").out,
+              "203FUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS08\n");
 }
 
-TEST(Commands, EncodeRefusesBadInputWithStatusTwo)
+TEST(Commands, EncodeReportsEachBadLineAndEncodesTheOthers)
 {
-    for (const char* input : {"", "{", R"({"warrior":7})", R"({"colour":"red"})"}) {
-        const Outcome run = runWith({"encode"}, input);
-        EXPECT_EQ(run.status, kExitBadInput) << input;
-        EXPECT_TRUE(run.out.empty());
-        EXPECT_NE(run.err.find("quandrel-pass encode: "), std::string::npos) << run.err;
-    }
+    const std::string input = "{}\n"
+                              "{\"warrior\":7}\n"
+                              "{\"arrows\":\n"
+                              "{\"arrows\":13}\r\n"
+                              "[\n";
+    const Outcome run = runWith({"encode"}, input);
+    EXPECT_EQ(run.status, kExitFailed);
+    EXPECT_EQ(run.out, initialPassword() + "\n203FUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS08\n");
+    EXPECT_EQ(run.err, "quandrel-pass encode: line 2: warrior: 7 is outside 0 to 3\n"
+                       "quandrel-pass encode: line 3, column 11: not valid JSON: unexpected end of input; expected "
+                       "'[', '{', or a literal\n"
+                       "quandrel-pass encode: line 5, column 2: not valid JSON: unexpected end of input; expected "
+                       "'[', '{', or a literal\n");
+
     const Outcome missing = runWith({"encode", "/nonexistent/state.json"});
     EXPECT_EQ(missing.status, kExitBadInput);
-    EXPECT_NE(missing.err.find("cannot open /nonexistent/state.json"), std::string::npos);
+    EXPECT_EQ(missing.err, "quandrel-pass encode: cannot open /nonexistent/state.json: No such file or directory\n");
+}
+
+TEST(Commands, OversizedInputIsRefusedAndTheStreamGoesOn)
+{
+    const std::string hugeState = "{\"arrows\":\"" + std::string(kMaxStateSize, '1') + "\"}";
+    const Outcome encoded = runWith({"encode"}, hugeState + "\n{}\n");
+    EXPECT_EQ(encoded.status, kExitFailed);
+    EXPECT_EQ(encoded.out, initialPassword() + "\n");
+    EXPECT_EQ(encoded.err, "quandrel-pass encode: line 1: more than 1024 KiB, not read\n");
+
+    // A state over many lines counts as a whole.
+    std::string manyLines = "{\"objects\":[\n";
+    for (std::size_t i = 0; i < kMaxStateSize / 4; ++i) {
+        manyLines += "  1,\n";
+    }
+    EXPECT_EQ(runWith({"encode"}, manyLines + "1]}\n{}\n").err,
+              "quandrel-pass encode: line 1: more than 1024 KiB, not read\n");
+
+    const Outcome decoded = runWith({"decode"}, std::string(kMaxPasswordLine + 1, 'U') + "\n" + initialPassword());
+    EXPECT_EQ(decoded.status, kExitFailed);
+    EXPECT_EQ(linesOf(decoded.out).size(), 1U);
+    EXPECT_EQ(decoded.err, "quandrel-pass decode: line 1: longer than 65536 bytes, not read\n");
+}
+
+TEST(Commands, ReadAndWriteFailuresGiveTheSystemsReason)
+{
+    for (const char* command : {"encode", "decode"}) {
+        FailingInput failing(initialPassword().substr(0, 10));
+        std::istream in(&failing);
+        std::ostringstream out;
+        const Outcome run = runOn({command}, in, out);
+        EXPECT_EQ(run.status, kExitBadInput) << command;
+        EXPECT_EQ(run.err, std::string("quandrel-pass ") + command + ": cannot read standard input: Is a directory\n");
+    }
+    FailingInput failing("");
+    std::istream in(&failing);
+    std::ostringstream out;
+    EXPECT_EQ(runOn({"check", "-"}, in, out).err, "quandrel-pass check: cannot read standard input: Is a directory\n");
+
+    for (const std::vector<const char*>& args : std::vector<std::vector<const char*>>{
+             {"decode", initialPassword().c_str()}, {"encode"}, {"check", initialPassword().c_str()}, {"--help"}}) {
+        std::istringstream state("{}");
+        FullOutput full;
+        std::ostream fullOut(&full);
+        fullOut.exceptions(std::ios::badbit); // as the program's own standard output
+        const Outcome run = runOn(args, state, fullOut);
+        EXPECT_EQ(run.status, kExitBadInput) << args[0];
+        EXPECT_EQ(run.err, "quandrel-pass: cannot write the output: No space left on device\n") << args[0];
+    }
+}
+
+TEST(Commands, DecodeRefusesWhatIsNoPasswordUnlessLenient)
+{
+    const std::string good = initialPassword();
+    struct Case {
+        std::string text;
+        std::string problem;
+    };
+    const Case cases[] = {
+        {"OG2A67KRUR", "10 characters, a password has 45"},
+        {good.substr(0, 44), "44 characters, a password has 45"},
+        {good + "4", "46 characters, a password has 45"},
+        {"", "0 characters, a password has 45"},
+        {good.substr(0, 43) + "4B", "checksum \"4B\" does not match the body, which gives \"4A\""},
+    };
+    for (const auto& c : cases) {
+        const Outcome strict = runWith({"decode"}, c.text + "\n");
+        EXPECT_EQ(strict.status, kExitFailed) << c.text;
+        EXPECT_EQ(strict.out, "") << c.text;
+        EXPECT_EQ(strict.err, "quandrel-pass decode: line 1: " + c.problem + "\n");
+
+        const Outcome lenient = runWith({"decode", "--lenient", c.text.c_str()});
+        EXPECT_EQ(lenient.status, kExitOk) << c.text;
+        EXPECT_EQ(lenient.err, "quandrel-pass decode: " + c.problem + "; read anyway, as a slot load reads it\n");
+        std::string slotLoad;
+        appendDecodedJson(slotLoad, decodeSlotText(c.text));
+        EXPECT_EQ(lenient.out, slotLoad + "\n") << c.text;
+    }
+    // Lenient still refuses what a slot load refuses.
+    EXPECT_EQ(runWith({"decode", "--lenient", "Z"}).status, kExitFailed);
+}
+
+TEST(Commands, DecodeEndsLinesAtLfCrLfOrALoneCr)
+{
+    const std::string good = initialPassword();
+    for (const std::string& input : {good + "\r" + good + "\r", good + "\r\n" + good + "\n", good + "\n" + good}) {
+        const Outcome run = runWith({"decode", "-"}, input);
+        EXPECT_EQ(run.status, kExitOk) << run.err;
+        EXPECT_EQ(linesOf(run.out).size(), 2U);
+    }
+    // An empty line between two ends is a line of its own.
+    EXPECT_EQ(runWith({"decode"}, good + "\r\r" + good).err,
+              "quandrel-pass decode: line 2: 0 characters, a password has 45\n");
 }
 
 TEST(Commands, DecodeStreamsLinesAndReportsEachFailure)
@@ -75,39 +222,90 @@ TEST(Commands, DecodeTakesPasswordsAsArguments)
     EXPECT_EQ(runWith({"decode", initialPassword().c_str()}).status, kExitOk);
 }
 
-TEST(Commands, CheckSaysWhatIsWrong)
+TEST(Commands, CheckSaysWhatIsWrongOnStandardError)
 {
     const std::string good = initialPassword();
     struct Case {
         std::string password;
-        int status;
-        std::string out;
+        std::string err;
     };
     const Case cases[] = {
-        {good, kExitOk, "valid\n"},
-        {good.substr(0, 43) + "4B", kExitFailed, "checksum: \"4B\" at positions 44-45, expected 4A\n"},
-        {good.substr(0, 43), kExitFailed,
-         "length: 43 characters, expected 45\nchecksum: \"\" at positions 44-45, "
-         "expected 4A\n"},
-        {"F" + good.substr(1), kExitFailed,
+        {good.substr(0, 43) + "4B", "checksum: \"4B\" at positions 44-45, expected 4A\n"},
+        {good.substr(0, 43), "43 characters, a password has 45\n"},
+        {"F" + good.substr(1),
          "position 1: 'F' is not a symbol there, expected one of U72G4X5BKN90PQTHVE6OMWAJ18DSILYC\n"
-         "checksum: \"4A\" at positions 44-45, expected 3B\n"},
+         "quandrel-pass check: checksum: \"4A\" at positions 44-45, expected 3B\n"},
     };
     for (const auto& c : cases) {
         const Outcome run = runWith({"check", c.password.c_str()});
-        EXPECT_EQ(run.status, c.status) << c.password;
-        EXPECT_EQ(run.out, c.out) << c.password;
+        EXPECT_EQ(run.status, kExitFailed) << c.password;
+        EXPECT_EQ(run.out, "") << c.password;
+        EXPECT_EQ(run.err, "quandrel-pass check: " + c.err) << c.password;
+    }
+    for (const auto& [argument, input] : std::vector<std::pair<std::string, std::string>>{
+             {good, ""}, {"ur3q-ur5f-ug4f-423r ur3f ur3f ur3f ur3f ur3f ur3f urs4 a", ""}, {"-", good + "\r\n"}}) {
+        const Outcome run = runWith({"check", argument.c_str()}, input);
+        EXPECT_EQ(run.status, kExitOk) << argument;
+        EXPECT_EQ(run.out, "valid\n") << argument;
     }
 }
 
-TEST(Commands, UsageErrorsGiveStatusTwo)
+TEST(Commands, DiffReadsPasswordsFilesAndStandardInput)
+{
+    const std::string good = initialPassword();
+    const std::string arrows13 = "203FUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS08";
+    const Outcome piped = runWith({"diff", good.c_str(), "-"}, arrows13 + "\n");
+    EXPECT_EQ(piped.status, kExitFailed);
+    EXPECT_EQ(piped.out, "arrows: 100 -> 013\n");
+
+    struct Case {
+        std::string second;
+        std::string input;
+        std::string err;
+    };
+    const Case refused[] = {
+        {"./sgame09.txt", "", "./sgame09.txt: No such file or directory\n"},
+        {"/", "", "/: it is a directory, not a file\n"},
+        {"-", "", "-: standard input holds no password\n"},
+        {good.substr(0, 44), "", good.substr(0, 44) + ": 44 characters, a password has 45\n"},
+        {"-", good.substr(0, 43) + "00", "-: checksum \"00\" does not match the body, which gives \"4A\"\n"},
+    };
+    for (const auto& c : refused) {
+        const Outcome run = runWith({"diff", good.c_str(), c.second.c_str()}, c.input);
+        EXPECT_EQ(run.status, kExitBadInput) << c.second;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "quandrel-pass diff: " + c.err);
+    }
+}
+
+TEST(Commands, HelpVersionAndMisspeltSubcommands)
 {
     EXPECT_EQ(runWith({}).status, kExitBadInput);
-    EXPECT_EQ(runWith({"frobnicate"}).status, kExitBadInput);
     EXPECT_EQ(runWith({"check"}).status, kExitBadInput);
-    const Outcome help = runWith({"--help"});
-    EXPECT_EQ(help.status, kExitOk);
-    EXPECT_NE(help.out.find("decode"), std::string::npos);
+
+    const Outcome misspelt = runWith({"decdoe", "X"});
+    EXPECT_EQ(misspelt.status, kExitBadInput);
+    EXPECT_EQ(
+        misspelt.err,
+        "quandrel-pass: \"decdoe\" is not a subcommand; did you mean \"decode\"? (quandrel-pass help lists them)\n");
+    EXPECT_EQ(runWith({"frobnicate"}).err,
+              "quandrel-pass: \"frobnicate\" is not a subcommand (quandrel-pass help lists them)\n");
+    EXPECT_NE(runWith({"help", "chek"}).err.find("did you mean \"check\"?"), std::string::npos);
+    // What was typed cannot drive the terminal.
+    EXPECT_EQ(runWith({"\x1b[2J"}).err.substr(0, 31), "quandrel-pass: \"\\x1B[2J\" is not");
+
+    const Outcome version = runWith({"--version"});
+    EXPECT_EQ(version.status, kExitOk);
+    EXPECT_EQ(version.out.rfind("quandrel-pass ", 0), 0U) << version.out;
+
+    EXPECT_EQ(runWith({"help"}).out, runWith({"--help"}).out);
+    for (const char* subcommand : {"encode", "decode", "check", "fix", "explain", "diff"}) {
+        const Outcome help = runWith({"help", subcommand});
+        EXPECT_EQ(help.status, kExitOk);
+        EXPECT_EQ(help.out, runWith({subcommand, "--help"}).out) << subcommand;
+        EXPECT_NE(help.out.find(std::string("Examples:\n  ")), std::string::npos) << help.out;
+        EXPECT_NE(help.out.find("Exit status: 0 "), std::string::npos) << help.out;
+    }
 }
 
 } // namespace

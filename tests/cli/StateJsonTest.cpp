@@ -29,6 +29,13 @@ TEST(StateJson, ReadsEveryField)
     EXPECT_EQ(state, expected);
 }
 
+TEST(StateJson, CountersMayBeNumbers)
+{
+    GameState expected;
+    expected.counters = {"005", "000", "999"};
+    EXPECT_EQ(gameStateFromJson(R"({"arrows":5,"coins":0,"keys":999})"), expected);
+}
+
 TEST(StateJson, MissingAndNullKeysTakeInitialValues)
 {
     EXPECT_EQ(gameStateFromJson("{}"), GameState{});
@@ -67,12 +74,19 @@ TEST(StateJson, BadInputIsRefusedWithItsPlace)
         const char* message; // a part of the error text
     };
     const Case cases[] = {
-        {"", "invalid JSON"},
-        {"{\"arrows\":\"100\"", "invalid JSON"},
+        {"", "line 1, column 1: not valid JSON: unexpected end of input"},
+        {"{\"arrows\":\"100\"", "line 1, column 16: not valid JSON"},
+        {"{\n\"arrows\":\n,", "line 3, column 1: not valid JSON"},
         {"[]", "expected a JSON object"},
-        {R"({"warrior":1e400})", "invalid JSON"}, // too large for any number type
+        {R"({"warrior":1e400})", "not valid JSON: number overflow parsing '1e400'"}, // too large for any type
         {R"({"arrow":"100"})", "unknown key \"arrow\""},
-        {R"({"arrows":100})", "arrows: expected three decimal digits"},
+        {"{\"arrow\\u0001\":1}", "unknown key \"arrow\\u0001\""}, // a control character shown escaped
+        {R"({"warrior":1,"warrior":3})", "state: duplicate key \"warrior\""},
+        {R"({"worlds":[{},{},{"state":"Open","state":"Open"}]})", "worlds[2]: duplicate key \"state\""},
+        {R"({"arrows":true})", "arrows: expected a number from 0 to 999 or three decimal digits"},
+        {R"({"arrows":1000})", "arrows: 1000 is outside 0 to 999"},
+        {R"({"arrows":-1})", "arrows: -1 is outside 0 to 999"},
+        {R"({"arrows":5.0})", "arrows: expected a whole number"},
         {R"({"coins":"12"})", "coins: \"12\" is not three decimal digits"},
         {R"({"keys":"1a2"})", "keys: \"1a2\""},
         {R"({"keys":"1000"})", "keys: \"1000\""},
@@ -92,6 +106,8 @@ TEST(StateJson, BadInputIsRefusedWithItsPlace)
         {R"({"warrior":4})", "warrior: 4 is outside 0 to 3"},
         {R"({"warrior":"1"})", "warrior: expected a whole number"},
         {R"({"warrior":99999999999999})", "warrior: 99999999999999 is outside"},
+        {R"({"warrior":18446744073709551615})", "warrior: 18446744073709551615 is outside 0 to 3"},
+        {R"({"warrior":-9223372036854775808})", "warrior: -9223372036854775808 is outside 0 to 3"},
     };
     for (const auto& c : cases) {
         try {

@@ -61,6 +61,18 @@ TEST(RepairEffect, NamesWhatTheCorrectionChanges)
          withCharacter(kInitial, 4, 'Z'),
          {{4, 'Z', 'Q', false}},
          {{"arrows", "", "100"}, {"coins", "", "100"}}},
+        {"a dropped character put back: the fields of its place",
+         kInitial.substr(1),
+         {{1, '\0', 'U', false, Edit::Insert}},
+         {{"arrows", "", "100"}}},
+        {"a character too many taken out: the fields of its place",
+         "X" + kInitial,
+         {{1, 'X', '\0', false, Edit::Remove}},
+         {{"arrows", "", "100"}}},
+        {"a slip after a character put back: counted where it lands",
+         withCharacter(kInitial.substr(1), 13, 'Z'),
+         {{1, '\0', 'U', false, Edit::Insert}, {13, 'Z', '2', true}},
+         {{"arrows", "", "100"}, {"upper experience", "", "6"}}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(effectOf(c.typed, c.changes), c.expected) << c.what;

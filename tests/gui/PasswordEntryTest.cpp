@@ -334,6 +334,14 @@ void PasswordEntryTest::correctionsComeBestFirst_data()
         << with(kInitial, 7, QStringLiteral("S"))
         << QStringList{QStringLiteral("character 7: S \u2192 5 (look-alike)"), QStringLiteral("coins 300 \u2192 100")}
         << QStringLiteral("button");
+    QTest::newRow("a dropped character") << kInitial.left(20) + kInitial.mid(21)
+                                         << QStringList{inGroups(kInitial, QStringLiteral(" ")),
+                                                        QStringLiteral("character 21: U put back")}
+                                         << QStringLiteral("return");
+    QTest::newRow("a character too many")
+        << kInitial.left(30) + QStringLiteral("5") + kInitial.mid(30)
+        << QStringList{inGroups(kInitial, QStringLiteral(" ")), QStringLiteral("character 31: 5 taken out")}
+        << QStringLiteral("button");
 }
 
 void PasswordEntryTest::correctionsComeBestFirst()

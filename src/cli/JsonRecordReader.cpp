@@ -1,0 +1,86 @@
+#include "JsonRecordReader.h"
+
+#include <algorithm>
+
+namespace quandrel {
+
+namespace {
+
+bool isBlank(std::string_view line)
+{
+    return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+} // namespace
+
+JsonRecordReader::JsonRecordReader(std::istream& in, std::size_t maxSize) : m_lines(in, maxSize), m_maxSize(maxSize) {}
+
+bool JsonRecordReader::nextLine(InputLine& line)
+{
+    if (m_hasPending) {
+        m_hasPending = false;
+        line = m_pending;
+        return true;
+    }
+    return m_lines.next(line);
+}
+
+void JsonRecordReader::track(std::string_view line)
+{
+    // A string cannot run over a line end in JSON, so each line starts outside one.
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : line) {
+        if (inString) {
+            inString = escaped || c != '"';
+            escaped = !escaped && c == '\\';
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '{' || c == '[') {
+            ++m_depth;
+        } else if (c == '}' || c == ']') {
+            --m_depth;
+        }
+    }
+}
+
+bool JsonRecordReader::next(JsonRecord& record)
+{
+    m_text.clear();
+    m_depth = 0;
+    record = {};
+    InputLine line;
+    while (nextLine(line)) {
+        if (record.firstLine == 0) {
+            if (isBlank(line.text)) {
+                continue;
+            }
+            record.firstLine = line.number;
+        } else if (!line.text.empty() && line.text.front() == '{') {
+            // The value before was left open: it ends here and fails to parse on its own.
+            m_pending = line;
+            m_hasPending = true;
+            break;
+        }
+        if (line.tooLong || m_text.size() + 1 + line.text.size() > m_maxSize) {
+            record.tooLarge = true;
+            m_text.clear();
+        }
+        if (line.tooLong) {
+            break;
+        }
+        track(line.text);
+        if (!record.tooLarge) {
+            m_text += m_text.empty() ? "" : "\n";
+            m_text.append(line.text);
+        }
+        if (m_depth <= 0) {
+            break;
+        }
+    }
+    record.text = m_text;
+    // A value cut short by a failed read is not worth a parse error of its own.
+    return record.firstLine != 0 && readError().empty();
+}
+
+} // namespace quandrel

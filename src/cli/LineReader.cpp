@@ -1,0 +1,76 @@
+#include "LineReader.h"
+
+#include <algorithm>
+#include <istream>
+#include <system_error>
+
+namespace quandrel {
+
+namespace {
+
+constexpr std::size_t kChunkSize = 1 << 16;
+
+} // namespace
+
+LineReader::LineReader(std::istream& in, std::size_t maxLength)
+    : m_source(in.rdbuf()), m_maxLength(maxLength), m_chunk(kChunkSize)
+{}
+
+bool LineReader::fill()
+{
+    if (m_ended || m_source == nullptr) {
+        return false;
+    }
+    std::streamsize got = 0;
+    try {
+        got = m_source->sgetn(m_chunk.data(), static_cast<std::streamsize>(m_chunk.size()));
+    } catch (const std::system_error& error) {
+        // A directory, a closed descriptor or a device that refuses to be read.
+        m_readError = error.code().message();
+    } catch (const std::exception& error) {
+        m_readError = error.what();
+    }
+    m_begin = 0;
+    m_end = got > 0 ? static_cast<std::size_t>(got) : 0;
+    m_ended = m_end == 0;
+    return !m_ended;
+}
+
+bool LineReader::next(InputLine& line)
+{
+    m_line.clear();
+    bool tooLong = false;
+    bool any = false;
+    while (m_begin < m_end || fill()) {
+        if (m_afterCarriageReturn) {
+            m_afterCarriageReturn = false;
+            if (m_chunk[m_begin] == '\n') {
+                ++m_begin;
+                continue;
+            }
+        }
+        any = true;
+        const auto* start = m_chunk.data() + m_begin;
+        const auto* stop = m_chunk.data() + m_end;
+        const auto* lineEnd = std::find_if(start, stop, [](char c) { return c == '\n' || c == '\r'; });
+        const auto length = static_cast<std::size_t>(lineEnd - start);
+        const std::size_t room = m_maxLength - m_line.size();
+        m_line.append(start, std::min(length, room));
+        tooLong = tooLong || length > room;
+        m_begin += length;
+        if (lineEnd != stop) {
+            m_afterCarriageReturn = *lineEnd == '\r';
+            ++m_begin;
+            line = {++m_number, m_line, tooLong};
+            return true;
+        }
+    }
+    if (!any || !m_readError.empty()) {
+        return false;
+    }
+    // The last line, without a line end.
+    line = {++m_number, m_line, tooLong};
+    return true;
+}
+
+} // namespace quandrel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quandrel {
+
+// One line of input without its line end.
+struct InputLine {
+    long long number = 0; // counted from 1
+    std::string_view text;
+    bool tooLong = false; // longer than the reader's limit: `text` holds only its start
+};
+
+// Splits a stream into lines that end in LF, CR LF or a lone CR, holding at most `maxLength`
+// bytes of any line, so that memory stays flat whatever the input. A failed read ends the
+// lines and keeps the system's reason.
+class LineReader final {
+public:
+    LineReader(std::istream& in, std::size_t maxLength);
+
+    // The next line, or false at the end of the input or after a failed read.
+    bool next(InputLine& line);
+
+    // Why reading stopped early; empty when the input simply ended.
+    const std::string& readError() const { return m_readError; }
+
+private:
+    bool fill();
+
+    std::streambuf* m_source;
+    std::size_t m_maxLength;
+    std::vector<char> m_chunk;
+    std::size_t m_begin = 0;
+    std::size_t m_end = 0;
+    bool m_afterCarriageReturn = false; // an LF right after a CR ends no second line
+    bool m_ended = false;
+    long long m_number = 0;
+    std::string m_line;
+    std::string m_readError;
+};
+
+} // namespace quandrel
