@@ -2,28 +2,23 @@
 
 #include "Decoder.h"
 
-#include <algorithm>
-
 namespace quandrel {
 
 std::vector<FieldChange> repairEffect(std::string_view typed, const Repair& repair)
 {
-    const DecodedState repaired = decodeSlotText(repair.password);
     try {
-        return changedFields(decodeSlotText(typed), repaired);
+        return changedFields(decodeSlotText(typed), decodeSlotText(repair.password));
     } catch (const InvalidSymbol&) {
         // Nothing to compare with: name what the corrected characters hold instead.
     }
-    std::vector<std::string> names;
+    std::vector<int> corrected;
     for (const Substitution& substitution : repair.changes) {
-        const auto& ofCharacter = fieldsOfCharacter(substitution.position);
-        names.insert(names.end(), ofCharacter.begin(), ofCharacter.end());
+        corrected.push_back(substitution.position);
     }
-    // In password order, each field once.
     std::vector<FieldChange> carried;
-    for (const FieldValue& field : fieldValues(repaired)) {
-        if (std::find(names.begin(), names.end(), field.name) != names.end()) {
-            carried.push_back({field.name, {}, field.value});
+    for (const CarriedField& field : fieldsCarriedBy(repair.password, corrected)) {
+        if (field.field.kind != FieldKind::Checksum) { // part of no game state
+            carried.push_back({field.field, field.name, {}, field.value});
         }
     }
     return carried;

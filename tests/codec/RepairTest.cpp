@@ -122,7 +122,10 @@ TEST(PasswordFields, CharactersNameTheFieldsTheyCarry)
         {45, {"checksum"}},
     };
     for (const auto& c : cases) {
-        auto fields = fieldsOfCharacter(c.character);
+        std::vector<std::string> fields;
+        for (const FieldId field : fieldsOfCharacter(c.character)) {
+            fields.push_back(fieldName(field));
+        }
         std::sort(fields.begin(), fields.end());
         auto expected = c.fields;
         std::sort(expected.begin(), expected.end());
