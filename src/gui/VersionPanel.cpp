@@ -13,6 +13,7 @@ void VersionPanel::createLayout()
     setObjectName(QStringLiteral("Frame8"));
     setTitle(tr("Version Info"));
     setGeometry(twipsRect(7560, 120, 2295, 2055));
+    setAccessibleName(title());
 
     // Narrower than its text, so that the version wraps onto a line below the name.
     auto* text = new QLabel(tr("Quandrel Password Generator     Version  0.21"), this);
@@ -20,6 +21,8 @@ void VersionPanel::createLayout()
     text->setGeometry(twipsRect(120, 360, 1935, 1095));
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setAccessibleName(tr("Quandrel Password Generator, version 0.21"));
+    text->setToolTip(tr("The name and version of this program"));
 }
 
 } // namespace quandrel
