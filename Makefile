@@ -17,8 +17,10 @@ all: build
 deps:
 	@scripts/install-deps
 
-$(BUILD_DIR)/build.ninja: | deps
+# Configured again when this file changes, so that a build tree from before takes its settings.
+$(BUILD_DIR)/build.ninja: Makefile | deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(WARNINGS_AS_ERRORS) $(CMAKE_FLAGS)
+	@touch $@
 
 configure: $(BUILD_DIR)/build.ninja
 
@@ -28,9 +30,10 @@ build: deps configure
 run: build
 	$(BUILD_DIR)/src/app/quandrel
 
-$(SANITIZE_DIR)/build.ninja: | deps
+$(SANITIZE_DIR)/build.ninja: Makefile | deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
 		-DQUANDREL_SANITIZE=ON -DQUANDREL_BUILD_BENCHMARKS=OFF $(WARNINGS_AS_ERRORS) $(CMAKE_FLAGS)
+	@touch $@
 
 sanitize-build: deps $(SANITIZE_DIR)/build.ninja
 	cmake --build $(SANITIZE_DIR)
