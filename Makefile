@@ -4,6 +4,8 @@ BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 SANITIZE_DIR ?= build-asan
 FUZZ_SECONDS ?= 60
+# Our own builds hold every warning to be an error; a plain cmake build does not.
+WARNINGS_AS_ERRORS = -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 # Stop at the first report, with its stack trace.
 SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
@@ -15,8 +17,10 @@ all: build
 deps:
 	@scripts/install-deps
 
-$(BUILD_DIR)/build.ninja: | deps
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+# Configured again when this file changes, so that a build tree from before takes its settings.
+$(BUILD_DIR)/build.ninja: Makefile | deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(WARNINGS_AS_ERRORS) $(CMAKE_FLAGS)
+	@touch $@
 
 configure: $(BUILD_DIR)/build.ninja
 
@@ -26,9 +30,10 @@ build: deps configure
 run: build
 	$(BUILD_DIR)/src/app/quandrel
 
-$(SANITIZE_DIR)/build.ninja: | deps
+$(SANITIZE_DIR)/build.ninja: Makefile | deps
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-		-DQUANDREL_SANITIZE=ON -DQUANDREL_BUILD_BENCHMARKS=OFF $(CMAKE_FLAGS)
+		-DQUANDREL_SANITIZE=ON -DQUANDREL_BUILD_BENCHMARKS=OFF $(WARNINGS_AS_ERRORS) $(CMAKE_FLAGS)
+	@touch $@
 
 sanitize-build: deps $(SANITIZE_DIR)/build.ninja
 	cmake --build $(SANITIZE_DIR)

@@ -5,7 +5,8 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    quandrel::MainWindow window;
+    // The slot files belong in the working directory.
+    quandrel::MainWindow window(".");
     window.show();
     return application.exec();
 }

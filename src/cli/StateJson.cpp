@@ -14,7 +14,6 @@ namespace {
 using nlohmann::json;
 
 constexpr std::array<const char*, kCounterCount> kCounterKeys = {"arrows", "coins", "keys"};
-constexpr std::array<const char*, 4> kShieldNames = {"none", "1", "2", "3"};
 constexpr std::array<std::string_view, 2> kWorldKeys = {"state", "flags"};
 constexpr std::array<std::string_view, 9> kStateKeys = {"arrows", "coins",   "keys",   "vitality", "experience",
                                                         "worlds", "objects", "shield", "warrior"};
@@ -228,12 +227,11 @@ void readObjects(const json& value, GameState& state)
 
 Shield readShield(const json& value)
 {
-    for (std::size_t i = 0; i < kShieldNames.size(); ++i) {
-        if (value.is_string() && value.get<std::string>() == kShieldNames[i]) {
-            return static_cast<Shield>(i);
-        }
+    const auto shield = value.is_string() ? shieldFromName(value.get<std::string>()) : std::nullopt;
+    if (!shield) {
+        fail("shield", "expected \"none\", \"1\", \"2\" or \"3\"");
     }
-    fail("shield", "expected \"none\", \"1\", \"2\" or \"3\"");
+    return *shield;
 }
 
 void appendBool(std::string& out, bool value) { out += value ? "true" : "false"; }
@@ -296,18 +294,8 @@ GameState gameStateFromJson(std::string_view text)
 
 std::string gameStateToJson(const GameState& state)
 {
-    DecodedState described;
-    described.counters = state.counters;
-    described.values = state.values;
-    for (std::size_t w = 0; w < state.worlds.size(); ++w) {
-        described.flags[w] = state.worlds[w].flags;
-        described.worldStates[w] = state.worlds[w].state;
-    }
-    described.objects = state.objects;
-    described.shield = state.shield;
-    described.warrior = state.warrior;
     std::string out;
-    appendDecodedJson(out, described);
+    appendDecodedJson(out, decodedStateOf(state));
     return out;
 }
 
@@ -362,7 +350,7 @@ void appendDecodedJson(std::string& out, const DecodedState& decoded)
     out += "],\"shield\":";
     if (decoded.shield) {
         out += '"';
-        out += kShieldNames[static_cast<std::size_t>(*decoded.shield)];
+        out += shieldName(*decoded.shield);
         out += '"';
     } else {
         out += "null";

@@ -17,6 +17,9 @@ inline constexpr std::array<std::string_view, 4> kAlphabets = {
 
 inline constexpr std::string_view kChecksumAlphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
+// The digits of the checksum, which is written in upper-case hex.
+inline constexpr std::string_view kHexDigits = kChecksumAlphabet.substr(0, 16);
+
 inline constexpr int kSymbolCount = 32;
 inline constexpr int kBitsPerSymbol = 5;
 

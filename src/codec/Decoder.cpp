@@ -170,6 +170,21 @@ DecodedState decodeSlotText(std::string_view text)
     return decoded;
 }
 
+DecodedState decodedStateOf(const GameState& state)
+{
+    DecodedState decoded;
+    decoded.counters = state.counters;
+    decoded.values = state.values;
+    for (std::size_t w = 0; w < state.worlds.size(); ++w) {
+        decoded.flags[w] = state.worlds[w].flags;
+        decoded.worldStates[w] = state.worlds[w].state;
+    }
+    decoded.objects = state.objects;
+    decoded.shield = state.shield;
+    decoded.warrior = state.warrior;
+    return decoded;
+}
+
 GameState applyDecoded(const DecodedState& decoded, const GameState& before)
 {
     GameState state = before;

@@ -45,4 +45,7 @@ DecodedState decodeSlotText(std::string_view text);
 // The state after a load: every decoded field, and `before`'s value where a field is unchanged.
 GameState applyDecoded(const DecodedState& decoded, const GameState& before);
 
+// What the password of a state decodes to: every field as the state has it.
+DecodedState decodedStateOf(const GameState& state);
+
 } // namespace quandrel

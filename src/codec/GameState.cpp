@@ -5,6 +5,18 @@ namespace quandrel {
 namespace {
 
 constexpr std::array<std::string_view, 4> kWorldStateCaptions = {"Closed", "Active", "Open", "Boss Killed"};
+constexpr std::array<std::string_view, 4> kShieldNames = {"none", "1", "2", "3"};
+
+template <typename Enum, std::size_t N>
+std::optional<Enum> fromName(const std::array<std::string_view, N>& names, std::string_view name)
+{
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] == name) {
+            return static_cast<Enum>(i);
+        }
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -12,12 +24,11 @@ std::string_view worldStateCaption(WorldState state) { return kWorldStateCaption
 
 std::optional<WorldState> worldStateFromCaption(std::string_view caption)
 {
-    for (std::size_t i = 0; i < kWorldStateCaptions.size(); ++i) {
-        if (kWorldStateCaptions[i] == caption) {
-            return static_cast<WorldState>(i);
-        }
-    }
-    return std::nullopt;
+    return fromName<WorldState>(kWorldStateCaptions, caption);
 }
+
+std::string_view shieldName(Shield shield) { return kShieldNames[static_cast<std::size_t>(shield)]; }
+
+std::optional<Shield> shieldFromName(std::string_view name) { return fromName<Shield>(kShieldNames, name); }
 
 } // namespace quandrel

@@ -23,6 +23,10 @@ inline constexpr int kCounterCount = 3;
 std::string_view worldStateCaption(WorldState state);
 std::optional<WorldState> worldStateFromCaption(std::string_view caption);
 
+// The name of a shield choice: "none", "1", "2" or "3".
+std::string_view shieldName(Shield shield);
+std::optional<Shield> shieldFromName(std::string_view name);
+
 struct World {
     WorldState state = WorldState::Closed;
     std::array<bool, kFlagsPerWorld> flags{};

@@ -27,12 +27,11 @@ std::string checksumOf(std::string_view body)
     }
     // The last two digits of the sum in hex: its low byte, or a single digit below 16 (which a
     // 43-symbol body, summing to at least 43, never reaches).
-    constexpr std::string_view digits = "0123456789ABCDEF";
     std::string checksum;
     if (sum >= 16) {
-        checksum += digits[static_cast<std::size_t>((sum >> 4) & 0xF)];
+        checksum += kHexDigits[static_cast<std::size_t>((sum >> 4) & 0xF)];
     }
-    checksum += digits[static_cast<std::size_t>(sum & 0xF)];
+    checksum += kHexDigits[static_cast<std::size_t>(sum & 0xF)];
     return checksum;
 }
 

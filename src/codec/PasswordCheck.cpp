@@ -6,11 +6,12 @@
 
 namespace quandrel {
 
-namespace {
+std::string_view acceptedAt(int k) { return k <= kBodyLength ? alphabetAt(positionInGroup(k)) : kHexDigits; }
 
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
-
-} // namespace
+bool isValidAt(char c, int k)
+{
+    return k <= kBodyLength ? symbolValue(c, positionInGroup(k)) >= 0 : kHexDigits.find(c) != std::string_view::npos;
+}
 
 std::string normalizePassword(std::string_view typed)
 {
@@ -31,10 +32,8 @@ PasswordCheck checkPassword(std::string_view password)
     check.length = password.size();
     for (std::size_t i = 0; i < password.size() && i < static_cast<std::size_t>(kPasswordLength); ++i) {
         const int k = static_cast<int>(i) + 1;
-        const bool symbol = k <= kBodyLength ? symbolValue(password[i], positionInGroup(k)) >= 0
-                                             : kHexDigits.find(password[i]) != std::string_view::npos;
-        if (!symbol) {
-            check.problems.push_back({k, password[i], k <= kBodyLength ? alphabetAt(positionInGroup(k)) : kHexDigits});
+        if (!isValidAt(password[i], k)) {
+            check.problems.push_back({k, password[i], acceptedAt(k)});
         }
     }
     if (password.size() >= static_cast<std::size_t>(kBodyLength)) {

@@ -25,6 +25,11 @@ struct PasswordCheck {
     bool valid() const { return length == 45 && problems.empty() && checksumMatches; }
 };
 
+// The characters that may stand at place k (1 to 45): the alphabet of its position in group in
+// the body, the hex digits in the checksum.
+std::string_view acceptedAt(int k);
+bool isValidAt(char c, int k);
+
 // A typed or pasted password as the codec reads it: blanks and dashes (grouping) removed and
 // lower-case letters raised, since no symbol is lower case.
 std::string normalizePassword(std::string_view typed);

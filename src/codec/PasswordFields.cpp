@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace quandrel {
 
@@ -15,7 +16,7 @@ constexpr const char* kUnchanged = "unchanged";
 constexpr std::array<const char*, kCounterCount> kCounterNames = {"arrows", "coins", "keys"};
 constexpr std::array<const char*, kValueCount> kValueNames = {"upper vitality", "upper experience", "lower vitality",
                                                               "lower experience"};
-constexpr std::array<const char*, 4> kShieldNames = {"none", "1", "2", "3"};
+constexpr std::size_t kChecksumLength = kPasswordLength - kBodyLength;
 
 std::string flagText(const std::array<bool, kFlagsPerWorld>& flags)
 {
@@ -28,9 +29,9 @@ std::string flagText(const std::array<bool, kFlagsPerWorld>& flags)
 
 // The fields of each character, found by setting each of its bits alone in an all-zero body
 // and seeing which decoded fields move: this follows the decoder's own places exactly.
-std::array<std::vector<std::string>, kPasswordLength + 1> probeCharacterFields()
+std::array<std::vector<FieldId>, kPasswordLength + 1> probeCharacterFields()
 {
-    std::array<std::vector<std::string>, kPasswordLength + 1> fields;
+    std::array<std::vector<FieldId>, kPasswordLength + 1> fields;
     std::string zero;
     for (int k = 1; k <= kBodyLength; ++k) {
         zero += symbolFor(0, positionInGroup(k));
@@ -41,48 +42,118 @@ std::array<std::vector<std::string>, kPasswordLength + 1> probeCharacterFields()
             std::string text = zero;
             text[static_cast<std::size_t>(k - 1)] = symbolFor(1 << bit, positionInGroup(k));
             for (const auto& change : changedFields(base, decodeSlotText(text))) {
-                auto& names = fields[static_cast<std::size_t>(k)];
-                if (std::find(names.begin(), names.end(), change.name) == names.end()) {
-                    names.push_back(change.name);
+                auto& ids = fields[static_cast<std::size_t>(k)];
+                if (std::find(ids.begin(), ids.end(), change.field) == ids.end()) {
+                    ids.push_back(change.field);
                 }
             }
         }
     }
-    fields[kBodyLength] = {"warrior"};
-    fields[kBodyLength + 1] = fields[kBodyLength + 2] = {"checksum"};
+    fields[kBodyLength] = {{FieldKind::Warrior}};
+    fields[kBodyLength + 1] = fields[kBodyLength + 2] = {{FieldKind::Checksum}};
     return fields;
+}
+
+// Each field once, in password order, with the checksum last.
+std::vector<FieldValue> valuesWithChecksum(std::string_view password)
+{
+    std::vector<FieldValue> values;
+    try {
+        values = fieldValues(decodeSlotText(password));
+    } catch (const InvalidSymbol&) {
+        values = fieldValues(DecodedState{});
+        for (FieldValue& value : values) {
+            value.value.clear();
+        }
+    }
+    const std::string checksum(password.size() >= static_cast<std::size_t>(kBodyLength)
+                                   ? password.substr(kBodyLength, kChecksumLength)
+                                   : std::string_view());
+    values.push_back({{FieldKind::Checksum}, fieldName({FieldKind::Checksum}), checksum});
+    return values;
 }
 
 } // namespace
 
+std::string fieldName(FieldId field)
+{
+    const auto index = static_cast<std::size_t>(field.index);
+    switch (field.kind) {
+    case FieldKind::Counter:
+        return kCounterNames.at(index);
+    case FieldKind::Value:
+        return kValueNames.at(index);
+    case FieldKind::WorldFlags:
+        return "world " + std::to_string(field.index + 1) + " flags";
+    case FieldKind::WorldState:
+        return "world " + std::to_string(field.index + 1) + " state";
+    case FieldKind::Object:
+        return "object " + std::to_string(field.index);
+    case FieldKind::Shield:
+        return "shield";
+    case FieldKind::Warrior:
+        return "warrior";
+    case FieldKind::Checksum:
+        return "checksum";
+    }
+    return {};
+}
+
 std::vector<FieldValue> fieldValues(const DecodedState& decoded)
 {
     std::vector<FieldValue> values;
-    for (std::size_t c = 0; c < kCounterNames.size(); ++c) {
-        values.push_back({kCounterNames[c], decoded.counters[c]});
+    const auto add = [&values](FieldKind kind, int index, std::string value) {
+        values.push_back({{kind, index}, fieldName({kind, index}), std::move(value)});
+    };
+    for (int c = 0; c < kCounterCount; ++c) {
+        add(FieldKind::Counter, c, decoded.counters[static_cast<std::size_t>(c)]);
     }
-    for (const std::size_t k : {3, 2, 1, 0}) {
-        values.push_back({kValueNames[k], std::to_string(decoded.values[k])});
+    for (const int k : {3, 2, 1, 0}) {
+        add(FieldKind::Value, k, std::to_string(decoded.values[static_cast<std::size_t>(k)]));
     }
-    for (std::size_t w = 0; w < decoded.flags.size(); ++w) {
-        const std::string world = "world " + std::to_string(w + 1);
-        values.push_back({world + " flags", flagText(decoded.flags[w])});
-        values.push_back({world + " state", decoded.worldStates[w]
-                                                ? std::string(worldStateCaption(*decoded.worldStates[w]))
-                                                : kUnchanged});
+    for (int w = 0; w < kWorldCount; ++w) {
+        const auto& state = decoded.worldStates[static_cast<std::size_t>(w)];
+        add(FieldKind::WorldFlags, w, flagText(decoded.flags[static_cast<std::size_t>(w)]));
+        add(FieldKind::WorldState, w, state ? std::string(worldStateCaption(*state)) : kUnchanged);
     }
-    for (std::size_t i = 0; i < decoded.objects.size(); ++i) {
-        values.push_back({"object " + std::to_string(i), decoded.objects[i] ? "carried" : "not carried"});
+    for (int i = 0; i < kObjectCount; ++i) {
+        add(FieldKind::Object, i, decoded.objects[static_cast<std::size_t>(i)] ? "carried" : "not carried");
     }
-    values.push_back({"shield", decoded.shield ? kShieldNames[static_cast<std::size_t>(*decoded.shield)] : kUnchanged});
-    values.push_back({"warrior", decoded.warrior ? std::to_string(*decoded.warrior) : kUnchanged});
+    add(FieldKind::Shield, 0, decoded.shield ? std::string(shieldName(*decoded.shield)) : kUnchanged);
+    add(FieldKind::Warrior, 0, decoded.warrior ? std::to_string(*decoded.warrior) : kUnchanged);
     return values;
 }
 
-const std::vector<std::string>& fieldsOfCharacter(int k)
+const std::vector<FieldId>& fieldsOfCharacter(int k)
 {
     static const auto fields = probeCharacterFields();
-    return fields.at(static_cast<std::size_t>(k));
+    static const std::vector<FieldId> none;
+    return k >= 1 && k <= kPasswordLength ? fields[static_cast<std::size_t>(k)] : none;
+}
+
+std::vector<CarriedField> fieldsCarriedBy(std::string_view password, const std::vector<int>& characters)
+{
+    std::vector<CarriedField> carried;
+    for (const FieldValue& value : valuesWithChecksum(password)) {
+        std::vector<int> carriers;
+        for (const int k : characters) {
+            const auto& ids = fieldsOfCharacter(k);
+            if (std::find(ids.begin(), ids.end(), value.field) != ids.end()) {
+                carriers.push_back(k);
+            }
+        }
+        if (!carriers.empty()) {
+            carried.push_back({value.field, value.name, value.value, std::move(carriers)});
+        }
+    }
+    return carried;
+}
+
+std::vector<int> characterRange(int first, int last)
+{
+    std::vector<int> characters(static_cast<std::size_t>(std::max(0, last - first + 1)));
+    std::iota(characters.begin(), characters.end(), first);
+    return characters;
 }
 
 std::vector<FieldChange> changedFields(const DecodedState& a, const DecodedState& b)
@@ -92,7 +163,7 @@ std::vector<FieldChange> changedFields(const DecodedState& a, const DecodedState
     std::vector<FieldChange> changes;
     for (std::size_t i = 0; i < before.size(); ++i) {
         if (before[i].value != after[i].value) {
-            changes.push_back({before[i].name, before[i].value, after[i].value});
+            changes.push_back({before[i].field, before[i].name, before[i].value, after[i].value});
         }
     }
     return changes;

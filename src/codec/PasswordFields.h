@@ -2,13 +2,31 @@
 
 #include "Decoder.h"
 
+#include <compare>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quandrel {
 
-// One field of the game state with its value as text, such as {"arrows", "100"}.
+enum class FieldKind { Counter, Value, WorldFlags, WorldState, Object, Shield, Warrior, Checksum };
+
+// One field of the game state, or the checksum: its kind and, for the kinds that come several
+// times, which one (counter, value, world or object index from 0).
+struct FieldId {
+    FieldKind kind;
+    int index = 0;
+
+    auto operator<=>(const FieldId&) const = default;
+};
+
+// How a field is named to the user: "arrows", "upper vitality", "world 3 flags", "object 12",
+// "shield", "checksum".
+std::string fieldName(FieldId field);
+
+// One field of the game state with its name and its value as text, such as "arrows", "100".
 struct FieldValue {
+    FieldId field;
     std::string name;
     std::string value;
 
@@ -19,12 +37,29 @@ struct FieldValue {
 // unchanged reads "unchanged".
 std::vector<FieldValue> fieldValues(const DecodedState& decoded);
 
-// The names of the fields whose bits body character k (1 to 45) carries; "checksum" for 44
-// and 45, nothing for a character whose bits are never read.
-const std::vector<std::string>& fieldsOfCharacter(int k);
+// The fields whose bits character k (1 to 45) carries; the checksum for 44 and 45, nothing for
+// a character whose bits are never read or a place outside the password.
+const std::vector<FieldId>& fieldsOfCharacter(int k);
 
-// The fields that differ between two decoded passwords: name, value in a, value in b.
+// A field that some of the given characters carry, with its value in the password and those
+// characters.
+struct CarriedField {
+    FieldId field;
+    std::string name;
+    std::string value; // empty when the password does not decode
+    std::vector<int> characters;
+};
+
+// The fields that the given characters (1-based) of a password carry, each once, in password
+// order with the checksum last.
+std::vector<CarriedField> fieldsCarriedBy(std::string_view password, const std::vector<int>& characters);
+
+// The places first to last, for fieldsCarriedBy.
+std::vector<int> characterRange(int first, int last);
+
+// The fields that differ between two decoded passwords: value in a, value in b.
 struct FieldChange {
+    FieldId field;
     std::string name;
     std::string before;
     std::string after;

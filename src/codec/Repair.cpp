@@ -3,6 +3,7 @@
 #include "Alphabets.h"
 #include "Decoder.h"
 #include "Password.h"
+#include "PasswordCheck.h"
 #include "Sections.h"
 
 #include <algorithm>
@@ -13,7 +14,6 @@ namespace quandrel {
 
 namespace {
 
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 constexpr std::array<std::string_view, 7> kLookAlikes = {"0ODQ", "1IL", "8B", "5S", "2Z", "6G", "UV"};
 
 // The characters that look like c, c itself left out.
@@ -51,19 +51,13 @@ struct Option {
 std::vector<Option> optionsAt(std::string_view password, int k)
 {
     const char from = password[static_cast<std::size_t>(k - 1)];
-    const std::string_view accepted = k <= kBodyLength ? alphabetAt(positionInGroup(k)) : kHexDigits;
     std::vector<Option> options;
-    for (const char to : accepted) {
+    for (const char to : acceptedAt(k)) {
         if (to != from) {
             options.push_back({to, k <= kBodyLength ? weightOf(to) - weightOf(from) : 0, looksAlike(from, to)});
         }
     }
     return options;
-}
-
-bool isValidAt(char c, int k)
-{
-    return k <= kBodyLength ? symbolValue(c, positionInGroup(k)) >= 0 : kHexDigits.find(c) != std::string_view::npos;
 }
 
 // A full body sums to at least 43, so its checksum is always its sum's low byte.

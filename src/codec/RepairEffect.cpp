@@ -2,8 +2,6 @@
 
 #include "Decoder.h"
 
-#include <algorithm>
-
 namespace quandrel {
 
 namespace {
@@ -27,28 +25,25 @@ int placeInCorrection(const Repair& repair, const Substitution& change)
 
 std::vector<FieldChange> repairEffect(std::string_view typed, const Repair& repair)
 {
-    const DecodedState repaired = decodeSlotText(repair.password);
     // A text of another length reads shifted from the change on: comparing says nothing.
     if (typed.size() == repair.password.size()) {
         try {
-            return changedFields(decodeSlotText(typed), repaired);
+            return changedFields(decodeSlotText(typed), decodeSlotText(repair.password));
         } catch (const InvalidSymbol&) {
             // Nothing to compare with: name what the corrected characters hold instead.
         }
     }
-    std::vector<std::string> names;
+    std::vector<int> corrected;
     for (const Substitution& change : repair.changes) {
         const int place = placeInCorrection(repair, change);
         if (place <= static_cast<int>(repair.password.size())) {
-            const auto& ofCharacter = fieldsOfCharacter(place);
-            names.insert(names.end(), ofCharacter.begin(), ofCharacter.end());
+            corrected.push_back(place);
         }
     }
-    // In password order, each field once.
     std::vector<FieldChange> carried;
-    for (const FieldValue& field : fieldValues(repaired)) {
-        if (std::find(names.begin(), names.end(), field.name) != names.end()) {
-            carried.push_back({field.name, {}, field.value});
+    for (const CarriedField& field : fieldsCarriedBy(repair.password, corrected)) {
+        if (field.field.kind != FieldKind::Checksum) { // part of no game state
+            carried.push_back({field.field, field.name, {}, field.value});
         }
     }
     return carried;

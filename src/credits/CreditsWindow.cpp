@@ -8,6 +8,10 @@
 #include <QScreen>
 #include <QTimer>
 
+// Q_INIT_RESOURCE declares the registration function in the enclosing namespace, so it must be
+// called from the global one.
+static void registerCreditsResources() { Q_INIT_RESOURCE(credits); }
+
 namespace quandrel {
 
 namespace {
@@ -18,6 +22,8 @@ constexpr QSize kClientSize(320, 206); // 4800 x 3090 twips
 
 CreditsWindow::CreditsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
+    // A static library's resources are registered by hand, once, before the first use.
+    [[maybe_unused]] static const bool registered = (registerCreditsResources(), true);
     createLayout();
     connectSignals();
     m_timer->start();

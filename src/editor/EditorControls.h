@@ -16,6 +16,13 @@ inline constexpr int kWarriorPictureCount = 4;
 inline constexpr int kFlagCount = kWorldCount * kFlagsPerWorld;
 inline constexpr int kSectionLabelCount = 6; // Label2(0) to Label2(5)
 
+// What each section label holds: the five sections of the body in slot order, then the
+// checksum line.
+enum class SectionSlot { Counters, Vitality, Worlds, Objects, Warrior, ChecksumLine };
+
+// Check1(flagIndex(w, k)) shows flag k of world w.
+constexpr int flagIndex(int world, int flag) { return kFlagsPerWorld * world + flag; }
+
 // Everything the editor window shows, control by control, plus the two counters the
 // window keeps for the shield and warrior cycles. A plain value, so it can be copied whole.
 struct EditorControls {
@@ -37,6 +44,9 @@ struct EditorControls {
     int warriorCounter = 0;
 
     bool operator==(const EditorControls&) const = default;
+
+    std::string& section(SectionSlot slot) { return sections[static_cast<std::size_t>(slot)]; }
+    const std::string& section(SectionSlot slot) const { return sections[static_cast<std::size_t>(slot)]; }
 
     // The controls as the window is created: the initial game state, its sections cached.
     static EditorControls initial();

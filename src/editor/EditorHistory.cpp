@@ -14,7 +14,7 @@ EditorControls withoutKeystrokeTraces(EditorControls controls)
 {
     controls.keyBuffer.clear();
     controls.counterColour = {};
-    controls.sections[5].clear();
+    controls.section(SectionSlot::ChecksumLine).clear();
     controls.shieldCounter = 0;
     controls.warriorCounter = 0;
     return controls;

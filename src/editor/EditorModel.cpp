@@ -35,6 +35,51 @@ constexpr std::array<WarriorDisplay, kWarriorStateCount> kWarriorDisplays = {{
     {{false, true, false, false}, {false, true, true, false}},
 }};
 
+// The picture that shows a shield choice at the shield place.
+int shieldPicture(Shield shield)
+{
+    return shield == Shield::None ? kNoShieldPicture : kFirstShieldPicture + static_cast<int>(shield) - 1;
+}
+
+// The shield that the shield place shows; no shield picture shown counts as none.
+Shield shownShield(const EditorControls& controls)
+{
+    Shield shield = Shield::None;
+    for (const Shield s : {Shield::One, Shield::Two, Shield::Three}) {
+        if (controls.objectVisible[at(shieldPicture(s))]) {
+            shield = s;
+        }
+    }
+    return shield;
+}
+
+// Shows exactly one picture at the shield place.
+void showShield(EditorControls& controls, Shield shield)
+{
+    for (int i = kFirstShieldPicture; i <= kNoShieldPicture; ++i) {
+        controls.objectVisible[at(i)] = i == shieldPicture(shield);
+    }
+}
+
+std::array<World, kWorldCount> shownWorlds(const EditorControls& controls)
+{
+    std::array<World, kWorldCount> worlds;
+    for (int w = 0; w < kWorldCount; ++w) {
+        worlds[at(w)].state = controls.worldStates[at(w)];
+        for (int k = 0; k < kFlagsPerWorld; ++k) {
+            worlds[at(w)].flags[at(k)] = controls.flags[at(flagIndex(w, k))];
+        }
+    }
+    return worlds;
+}
+
+std::array<bool, kObjectCount> carriedObjects(const EditorControls& controls)
+{
+    std::array<bool, kObjectCount> objects;
+    std::copy_n(controls.objectBorder.begin(), kObjectCount, objects.begin());
+    return objects;
+}
+
 } // namespace
 
 // Reports a change to the listeners once the outermost handler returns, so that the window
@@ -92,21 +137,15 @@ void EditorModel::restore(const EditorControls& controls)
 void EditorModel::makechecksum()
 {
     ChangeScope scope(*this);
-    std::array<World, kWorldCount> worlds;
-    for (std::size_t w = 0; w < worlds.size(); ++w) {
-        worlds[w].state = m_controls.worldStates[w];
-        for (std::size_t k = 0; k < worlds[w].flags.size(); ++k) {
-            worlds[w].flags[k] = m_controls.flags[4 * w + k];
-        }
-    }
-    m_controls.sections[2] = encodeWorldSection(worlds);
+    m_controls.section(SectionSlot::Worlds) = encodeWorldSection(shownWorlds(m_controls));
 
     std::string password;
-    for (std::size_t s = 0; s < 5; ++s) {
-        password += m_controls.sections[s];
+    for (const SectionSlot slot : {SectionSlot::Counters, SectionSlot::Vitality, SectionSlot::Worlds,
+                                   SectionSlot::Objects, SectionSlot::Warrior}) {
+        password += m_controls.section(slot);
     }
     const std::string checksum = checksumOf(password);
-    m_controls.sections[5] = checksumLine(checksum, m_clock());
+    m_controls.section(SectionSlot::ChecksumLine) = checksumLine(checksum, m_clock());
     m_controls.password = password + checksum;
 }
 
@@ -114,15 +153,8 @@ void EditorModel::Form_Load() { makechecksum(); }
 
 void EditorModel::encodeObjectSection()
 {
-    std::array<bool, kObjectCount> objects;
-    std::copy_n(m_controls.objectBorder.begin(), kObjectCount, objects.begin());
-    Shield shield = Shield::None;
-    for (int s = 0; s < 3; ++s) {
-        if (m_controls.objectVisible[at(kFirstShieldPicture + s)]) {
-            shield = static_cast<Shield>(s + 1);
-        }
-    }
-    m_controls.sections[3] = quandrel::encodeObjectSection(objects, shield);
+    m_controls.section(SectionSlot::Objects) =
+        quandrel::encodeObjectSection(carriedObjects(m_controls), shownShield(m_controls));
 }
 
 void EditorModel::Image4_Click(int index)
@@ -137,11 +169,7 @@ void EditorModel::Image4_Click(int index)
     }
     if (index >= kFirstShieldPicture) {
         // Counter 1 shows no shield, 2 to 4 show shields 1 to 3.
-        const int shown =
-            m_controls.shieldCounter == 1 ? kNoShieldPicture : kFirstShieldPicture + m_controls.shieldCounter - 2;
-        for (int i = kFirstShieldPicture; i <= kNoShieldPicture; ++i) {
-            m_controls.objectVisible[at(i)] = i == shown;
-        }
+        showShield(m_controls, static_cast<Shield>(m_controls.shieldCounter - 1));
         m_controls.shieldCounter = m_controls.shieldCounter == 4 ? 1 : m_controls.shieldCounter + 1;
     } else if (index != kWorldBoundObject) {
         m_controls.objectBorder[at(index)] = !m_controls.objectBorder[at(index)];
@@ -170,11 +198,14 @@ void EditorModel::clearSelectAllBorder()
     m_controls.selectAllBorder = false;
 }
 
-void EditorModel::setFlag(int index, bool value)
+void EditorModel::setFlags(int world, const std::array<bool, kFlagsPerWorld>& flags)
 {
-    if (m_controls.flags[at(index)] != value) {
-        m_controls.flags[at(index)] = value;
-        makechecksum(); // the flag's own click notification
+    for (int k = 0; k < kFlagsPerWorld; ++k) {
+        bool& shown = m_controls.flags[at(flagIndex(world, k))];
+        if (shown != flags[at(k)]) {
+            shown = flags[at(k)];
+            makechecksum(); // the flag's own click notification
+        }
     }
 }
 
@@ -186,21 +217,15 @@ void EditorModel::Label3_Click(int index)
     ChangeScope scope(*this);
     for (int w = 0; w < index; ++w) {
         m_controls.worldStates[at(w)] = WorldState::BossKilled;
-        for (int k = 0; k < kFlagsPerWorld; ++k) {
-            setFlag(4 * w + k, true);
-        }
+        setFlags(w, {true, true, true, true});
     }
     const bool wasActive = m_controls.worldStates[at(index)] == WorldState::Active;
     m_controls.worldStates[at(index)] = wasActive ? WorldState::Open : WorldState::Active;
     m_controls.objectBorder[kWorldBoundObject] = !wasActive;
-    for (int k = 0; k < kFlagsPerWorld; ++k) {
-        setFlag(4 * index + k, false);
-    }
+    setFlags(index, {});
     for (int w = index + 1; w < kWorldCount; ++w) {
         m_controls.worldStates[at(w)] = WorldState::Closed;
-        for (int k = 0; k < kFlagsPerWorld; ++k) {
-            setFlag(4 * w + k, false);
-        }
+        setFlags(w, {});
     }
     encodeObjectSection();
     makechecksum();
@@ -223,7 +248,7 @@ void EditorModel::Image5_Click(int index)
     const int state = m_controls.warriorCounter;
     showWarriorState(state);
     m_controls.warriorCounter = (state + 1) % kWarriorStateCount;
-    m_controls.sections[4] = encodeWarriorSection(state);
+    m_controls.section(SectionSlot::Warrior) = encodeWarriorSection(state);
     makechecksum();
 }
 
@@ -238,7 +263,7 @@ void EditorModel::Option1_Click(int index)
 
 void EditorModel::encodeVitalitySection()
 {
-    m_controls.sections[1] = quandrel::encodeVitalitySection(m_controls.values);
+    m_controls.section(SectionSlot::Vitality) = quandrel::encodeVitalitySection(m_controls.values);
 }
 
 void EditorModel::Command1_Click(int index)
@@ -323,11 +348,11 @@ void EditorModel::counterChanged(int index)
             setCounterText(k, "999");
         }
     }
-    m_controls.sections[0] = encodeCounterSection(m_controls.counterText);
+    m_controls.section(SectionSlot::Counters) = encodeCounterSection(m_controls.counterText);
     makechecksum();
 }
 
-void EditorModel::applyDecoded(const DecodedState& decoded)
+void EditorModel::showDecoded(const DecodedState& decoded)
 {
     ChangeScope scope(*this);
     for (int c = 0; c < kCounterCount; ++c) {
@@ -335,20 +360,14 @@ void EditorModel::applyDecoded(const DecodedState& decoded)
     }
     m_controls.values = decoded.values;
     for (int w = 0; w < kWorldCount; ++w) {
-        for (int k = 0; k < kFlagsPerWorld; ++k) {
-            setFlag(4 * w + k, decoded.flags[at(w)][at(k)]);
-        }
+        setFlags(w, decoded.flags[at(w)]);
         if (decoded.worldStates[at(w)]) {
             m_controls.worldStates[at(w)] = *decoded.worldStates[at(w)];
         }
     }
     std::copy(decoded.objects.begin(), decoded.objects.end(), m_controls.objectBorder.begin());
     if (decoded.shield) {
-        const int shown = *decoded.shield == Shield::None ? kNoShieldPicture
-                                                          : kFirstShieldPicture + static_cast<int>(*decoded.shield) - 1;
-        for (int i = kFirstShieldPicture; i <= kNoShieldPicture; ++i) {
-            m_controls.objectVisible[at(i)] = i == shown;
-        }
+        showShield(m_controls, *decoded.shield);
     }
     if (decoded.warrior) {
         showWarriorState(*decoded.warrior);
@@ -357,7 +376,7 @@ void EditorModel::applyDecoded(const DecodedState& decoded)
     encodeObjectSection();
     encodeVitalitySection();
     if (decoded.warrior) {
-        m_controls.sections[4] = encodeWarriorSection(*decoded.warrior);
+        m_controls.section(SectionSlot::Warrior) = encodeWarriorSection(*decoded.warrior);
     }
     makechecksum();
 }
@@ -366,28 +385,19 @@ void EditorModel::loadDecoded(const DecodedState& decoded)
 {
     ChangeScope scope(*this);
     clearSelectAllBorder();
-    applyDecoded(decoded);
+    showDecoded(decoded);
 }
 
-void EditorModel::applyPreset(const GameState& state) { loadDecoded(decodeSlotText(encodePassword(state))); }
+void EditorModel::applyPreset(const GameState& state) { loadDecoded(decodedStateOf(state)); }
 
 GameState EditorModel::shownState() const
 {
     GameState state;
     state.counters = m_controls.counterText;
     state.values = m_controls.values;
-    for (std::size_t w = 0; w < state.worlds.size(); ++w) {
-        state.worlds[w].state = m_controls.worldStates[w];
-        for (std::size_t k = 0; k < state.worlds[w].flags.size(); ++k) {
-            state.worlds[w].flags[k] = m_controls.flags[4 * w + k];
-        }
-    }
-    std::copy_n(m_controls.objectBorder.begin(), kObjectCount, state.objects.begin());
-    for (int s = 0; s < 3; ++s) {
-        if (m_controls.objectVisible[at(kFirstShieldPicture + s)]) {
-            state.shield = static_cast<Shield>(s + 1);
-        }
-    }
+    state.worlds = shownWorlds(m_controls);
+    state.objects = carriedObjects(m_controls);
+    state.shield = shownShield(m_controls);
     for (int w = 0; w < kWarriorStateCount; ++w) {
         if (m_controls.warriorBorder == kWarriorDisplays[at(w)].border &&
             m_controls.warriorVisible == kWarriorDisplays[at(w)].visible) {

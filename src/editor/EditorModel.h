@@ -57,9 +57,9 @@ public:
     void clearSelectAllBorder();
 
     // Sets every control from a decoded slot text and reassembles the password.
-    void applyDecoded(const DecodedState& decoded);
+    void showDecoded(const DecodedState& decoded);
 
-    // A load as one action: clears the select-all border, then applies the decoded slot text.
+    // A load as one action: clears the select-all border, then shows the decoded slot text.
     void loadDecoded(const DecodedState& decoded);
 
     // Shows a whole game state as one action, the way a load brings it in.
@@ -76,7 +76,8 @@ private:
 
     void setCounterText(int index, std::string text);
     void counterChanged(int index);
-    void setFlag(int index, bool value);
+    // Sets the four flags of a world, each change notified on its own as a click would be.
+    void setFlags(int world, const std::array<bool, kFlagsPerWorld>& flags);
     void encodeObjectSection();
     void encodeVitalitySection();
     void showWarriorState(int state);

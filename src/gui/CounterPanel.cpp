@@ -2,10 +2,11 @@
 
 #include "ClickablePicture.h"
 #include "ControlName.h"
+#include "EditorDocument.h"
 #include "Pictures.h"
 #include "Twips.h"
-#include "editor/EditorModel.h"
 
+#include <QAction>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -30,19 +31,24 @@ struct CounterRow {
     const char* pictureName;
     const char* picturePath;
     int pictureTop;
+    const char* counter;      // what the box counts
+    const char* pictureShows; // what its picture shows
 };
 
 constexpr std::array<CounterRow, kCounterCount> kRows = {{
-    {480, "Image2", "counters/arrows.gif", 360},
-    {960, "Image1", "counters/coin.gif", 840},
-    {1440, "Image3", "counters/key.gif", 1320},
+    {480, "Image2", "counters/arrows.gif", 360, QT_TRANSLATE_NOOP("quandrel::CounterPanel", "Arrows"),
+     QT_TRANSLATE_NOOP("quandrel::CounterPanel", "a quiver of arrows")},
+    {960, "Image1", "counters/coin.gif", 840, QT_TRANSLATE_NOOP("quandrel::CounterPanel", "Coins"),
+     QT_TRANSLATE_NOOP("quandrel::CounterPanel", "a gold coin")},
+    {1440, "Image3", "counters/key.gif", 1320, QT_TRANSLATE_NOOP("quandrel::CounterPanel", "Keys"),
+     QT_TRANSLATE_NOOP("quandrel::CounterPanel", "a key")},
 }};
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
 } // namespace
 
-CounterPanel::CounterPanel(EditorModel& model, QWidget* parent) : QGroupBox(parent), m_model(model)
+CounterPanel::CounterPanel(EditorDocument& document, QWidget* parent) : QGroupBox(parent), m_document(document)
 {
     createLayout();
     connectSignals();
@@ -54,17 +60,25 @@ void CounterPanel::createLayout()
     setObjectName(controlName(QStringLiteral("Frame1"), 0));
     setTitle(tr("Arrows, Coins , Keys"));
     setGeometry(twipsRect(120, 120, 1695, 2055));
+    setAccessibleName(title());
 
     for (std::size_t i = 0; i < kRows.size(); ++i) {
+        const QString counter = tr(kRows[i].counter);
+        const QString shows = tr(kRows[i].pictureShows);
         auto* picture = new ClickablePicture(loadPicture(QString::fromLatin1(kRows[i].picturePath)), this);
         picture->setObjectName(QString::fromLatin1(kRows[i].pictureName));
         picture->move(twipsPoint(kPictureLeft, kRows[i].pictureTop));
+        picture->setAccessibleName(shows);
+        picture->setToolTip(tr("%1: %2").arg(shows, counter.toLower()));
 
         auto* box = new QLineEdit(this);
         box->setObjectName(controlName(QStringLiteral("Text1"), static_cast<int>(i)));
         box->setGeometry(twipsRect(kBoxLeft, kRows[i].boxTop, kBoxWidth, kBoxHeight));
         box->setMaxLength(kMaxDigits);
         box->setAlignment(Qt::AlignCenter);
+        box->setAccessibleName(counter);
+        box->setToolTip(
+            tr("%1: three digits, 000 to 999. Click to empty the box, then type the new number.").arg(counter));
         box->installEventFilter(this);
         m_boxes[i] = box;
     }
@@ -74,7 +88,7 @@ void CounterPanel::createLayout()
 
 void CounterPanel::connectSignals()
 {
-    m_model.addChangeListener([this] { refresh(); });
+    connect(&m_document, &EditorDocument::changed, this, &CounterPanel::refresh);
     for (std::size_t i = 0; i < m_boxes.size(); ++i) {
         connect(m_boxes[i], &QLineEdit::textEdited, this,
                 [this, i](const QString& text) { textEdited(static_cast<int>(i), text); });
@@ -83,7 +97,7 @@ void CounterPanel::connectSignals()
 
 void CounterPanel::refresh()
 {
-    const EditorControls& controls = m_model.controls();
+    const EditorControls& controls = m_document.model().controls();
     for (std::size_t i = 0; i < m_boxes.size(); ++i) {
         QLineEdit* box = m_boxes[i];
         const QSignalBlocker blocker(box);
@@ -108,12 +122,14 @@ bool CounterPanel::eventFilter(QObject* watched, QEvent* event)
     }
     const int box = static_cast<int>(found - m_boxes.begin());
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        return leftToWindowShortcut(static_cast<QKeyEvent*>(event)->keyCombination());
     case QEvent::KeyPress:
         return discardedByModel(box, *static_cast<QKeyEvent*>(event));
     case QEvent::MouseButtonRelease: {
         const auto& mouse = *static_cast<QMouseEvent*>(event);
         if (mouse.button() == Qt::LeftButton && m_boxes[at(box)]->rect().contains(mouse.position().toPoint())) {
-            m_model.Text1_Click(box);
+            m_document.model().Text1_Click(box);
         }
         return false;
     }
@@ -132,15 +148,24 @@ bool CounterPanel::discardedByModel(int box, const QKeyEvent& event)
     }
     const char16_t character = event.text().front().unicode();
     int keyCode = character > kLastKeyCode ? '?' : character;
-    const bool triggerWord = m_model.Text1_KeyPress(box, keyCode);
+    const bool triggerWord = m_document.model().Text1_KeyPress(box, keyCode);
     emit characterKeyPressed(triggerWord);
     return keyCode == 0;
+}
+
+bool CounterPanel::leftToWindowShortcut(QKeyCombination keys) const
+{
+    const QKeySequence pressed(keys);
+    const QList<QAction*> actions = window()->actions();
+    return std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) {
+        return action->isEnabled() && action->shortcuts().contains(pressed);
+    });
 }
 
 void CounterPanel::textEdited(int box, const QString& text)
 {
     // A refused text raises no change, so the box is put back by hand.
-    if (!m_model.Text1_Change(box, text.toStdString())) {
+    if (!m_document.model().Text1_Change(box, text.toStdString())) {
         refresh();
     }
 }

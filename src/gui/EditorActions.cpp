@@ -1,23 +1,19 @@
 #include "EditorActions.h"
 
+#include "EditorDocument.h"
 #include "PasswordEntryDialog.h"
 #include "ShortcutListDialog.h"
-#include "editor/EditorModel.h"
 #include "editor/Presets.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QWidget>
-
-#include <algorithm>
 
 namespace quandrel {
 
-EditorActions::EditorActions(EditorModel& model, QWidget* window)
-    : QObject(window), m_model(model), m_window(window), m_history(model)
+EditorActions::EditorActions(EditorDocument& document, QWidget* window)
+    : QObject(window), m_document(document), m_window(window), m_history(document.model())
 {
     createActions();
     connectSignals();
@@ -61,18 +57,15 @@ void EditorActions::createActions()
 
 void EditorActions::connectSignals()
 {
-    m_model.addChangeListener([this] { refresh(); });
+    connect(&m_document, &EditorDocument::changed, this, &EditorActions::refresh);
     connect(m_enterPassword, &QAction::triggered, this, &EditorActions::openPasswordEntry);
-    connect(m_newGame, &QAction::triggered, this, [this] { m_model.applyPreset(newGamePreset()); });
-    connect(m_everything, &QAction::triggered, this, [this] { m_model.applyPreset(everythingPreset()); });
+    connect(m_newGame, &QAction::triggered, this, [this] { m_document.model().applyPreset(newGamePreset()); });
+    connect(m_everything, &QAction::triggered, this, [this] { m_document.model().applyPreset(everythingPreset()); });
     connect(m_quit, &QAction::triggered, m_window, &QWidget::close);
     connect(m_undo, &QAction::triggered, this, [this] { m_history.undo(); });
     connect(m_redo, &QAction::triggered, this, [this] { m_history.redo(); });
     connect(m_copyPassword, &QAction::triggered, this, &EditorActions::copyShownPassword);
     connect(m_keyboardShortcuts, &QAction::triggered, this, &EditorActions::openShortcutList);
-    for (QLineEdit* box : m_window->findChildren<QLineEdit*>()) {
-        box->installEventFilter(this);
-    }
 }
 
 void EditorActions::refresh()
@@ -81,24 +74,10 @@ void EditorActions::refresh()
     m_redo->setEnabled(m_history.canRedo());
 }
 
-bool EditorActions::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::ShortcutOverride) {
-        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
-        const QList<QAction*> actions = m_window->actions();
-        if (std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) {
-                return action->isEnabled() && action->shortcuts().contains(pressed);
-            })) {
-            return true; // unclaimed, so the window's shortcut fires
-        }
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 void EditorActions::openPasswordEntry()
 {
     if (m_passwordEntry == nullptr) {
-        m_passwordEntry = new PasswordEntryDialog(m_model, m_window);
+        m_passwordEntry = new PasswordEntryDialog(m_document.model(), m_window);
         m_passwordEntry->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_passwordEntry->open();
@@ -119,7 +98,7 @@ void EditorActions::openShortcutList()
 
 void EditorActions::copyShownPassword()
 {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(m_model.controls().password));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(m_document.model().controls().password));
 }
 
 } // namespace quandrel

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace quandrel {
 
-class EditorModel;
+class EditorDocument;
 class PasswordEntryDialog;
 class ShortcutListDialog;
 
@@ -20,7 +20,7 @@ class EditorActions final : public QObject {
     Q_OBJECT
 
 public:
-    EditorActions(EditorModel& model, QWidget* window);
+    EditorActions(EditorDocument& document, QWidget* window);
 
     QAction* enterPassword() const { return m_enterPassword; }
     QAction* newGame() const { return m_newGame; }
@@ -30,13 +30,6 @@ public:
     QAction* redo() const { return m_redo; }
     QAction* copyPassword() const { return m_copyPassword; }
     QAction* keyboardShortcuts() const { return m_keyboardShortcuts; }
-
-protected:
-    // Leaves the window's shortcuts to the window while a counter box has the focus. The box
-    // would take some for its own editing (undo, redo, end of line), which in a three-digit box
-    // that the model controls only gets in the way. Copy and paste are no window shortcuts and
-    // stay the box's.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createActions();
@@ -48,7 +41,7 @@ private:
     void openShortcutList();
     void copyShownPassword();
 
-    EditorModel& m_model;
+    EditorDocument& m_document;
     QWidget* m_window;
     EditorHistory m_history;
     QAction* m_enterPassword = nullptr;

@@ -1,6 +1,5 @@
 #include "MainWindow.h"
 
-#include "ControlDescriptions.h"
 #include "ControlName.h"
 #include "CounterPanel.h"
 #include "EditorActions.h"
@@ -16,13 +15,11 @@
 #include "WarriorPanel.h"
 #include "WorldPanel.h"
 #include "credits/CreditsWindow.h"
-#include "slots/SlotError.h"
 
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
-#include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
 
@@ -36,12 +33,13 @@ constexpr int kCaptionPointSize = 8;
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(std::filesystem::path slotFolder, QWidget* parent)
+    : QMainWindow(parent), m_slots(m_document.model(), SlotStore(std::move(slotFolder)))
 {
     createLayout();
     connectSignals();
     refresh();
-    m_model.Form_Load();
+    model().Form_Load();
     createMenus();
     placeAtScreenCentre();
 }
@@ -65,66 +63,47 @@ void MainWindow::createLayout()
     setCentralWidget(m_clientArea);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_counterPanel = new CounterPanel(m_model, m_clientArea);
-    new WarriorPanel(m_model, m_clientArea);
-    new VitalityPanel(m_model, m_clientArea);
-    m_slotPanel = new SlotPanel(m_clientArea);
+    m_counterPanel = new CounterPanel(m_document, m_clientArea);
+    new WarriorPanel(m_document, m_clientArea);
+    new VitalityPanel(m_document, m_clientArea);
+    new SlotPanel(m_slots, m_clientArea);
     new VersionPanel(m_clientArea);
-    new ObjectPanel(m_model, m_clientArea);
-    new WorldPanel(m_model, m_clientArea);
-    m_passwordPanel = new PasswordPanel(m_model, m_clientArea);
+    new ObjectPanel(m_document, m_clientArea);
+    new WorldPanel(m_document, m_clientArea);
+    m_passwordPanel = new PasswordPanel(m_document, m_clientArea);
 
-    for (std::size_t s = 0; s < m_sectionLabels.size(); ++s) {
-        m_sectionLabels[s] = addHiddenLabel(controlName(QStringLiteral("Label2"), static_cast<int>(s)));
+    for (std::size_t s = 0; s + 1 < m_sectionLabels.size(); ++s) {
+        m_sectionLabels[s] = addHiddenLabel(controlName(QStringLiteral("Label2"), static_cast<int>(s)),
+                                            tr("Password section %1").arg(s));
     }
-    m_passwordLabel = addHiddenLabel(QStringLiteral("Label5"));
-    m_keyBufferLabel = addHiddenLabel(QStringLiteral("Label8"));
-    new ControlDescriptions(m_model, m_clientArea);
+    m_sectionLabels.back() = addHiddenLabel(controlName(QStringLiteral("Label2"), kSectionLabelCount - 1),
+                                            tr("Checksum and time of assembly"));
+    m_passwordLabel = addHiddenLabel(QStringLiteral("Label5"), tr("Whole password"));
+    m_keyBufferLabel = addHiddenLabel(QStringLiteral("Label8"), tr("Keys typed into the counter boxes"));
 
     m_counterPanel->setFocus();
 }
 
 void MainWindow::createMenus()
 {
-    m_actions = new EditorActions(m_model, this);
+    m_actions = new EditorActions(m_document, this);
     setMenuBar(new MainMenuBar(*m_actions, this));
     new PasswordContextMenu(m_actions->copyPassword(), m_passwordPanel);
 }
 
-QLabel* MainWindow::addHiddenLabel(const QString& name)
+QLabel* MainWindow::addHiddenLabel(const QString& name, const QString& accessibleName)
 {
     auto* label = new QLabel(m_clientArea);
     label->setObjectName(name);
+    label->setAccessibleName(accessibleName);
     label->hide();
     return label;
 }
 
 void MainWindow::connectSignals()
 {
-    m_model.addChangeListener([this] { refresh(); });
+    connect(&m_document, &EditorDocument::changed, this, &MainWindow::refresh);
     connect(m_counterPanel, &CounterPanel::characterKeyPressed, this, &MainWindow::counterKeyPressed);
-    connect(m_slotPanel, &SlotPanel::saveRequested, this,
-            [this](int index) { runSlotCommand([this, index] { m_slots.Command2_Click(index); }); });
-    connect(m_slotPanel, &SlotPanel::loadRequested, this,
-            [this](int index) { runSlotCommand([this, index] { m_slots.Command3_Click(index); }); });
-}
-
-void MainWindow::runSlotCommand(const std::function<void()>& command)
-{
-    QString failure;
-    try {
-        command();
-        return;
-    } catch (const SlotError& error) {
-        failure = QString::fromLocal8Bit(error.what());
-    } catch (const std::exception& error) {
-        failure = tr("The slot command failed: %1").arg(QString::fromLocal8Bit(error.what()));
-    }
-    // Window-modal but not blocking: the editor keeps its state and goes on once it is read.
-    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle().trimmed(), failure, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("slotError"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
 }
 
 void MainWindow::counterKeyPressed(bool triggerWord)
@@ -152,7 +131,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::refresh()
 {
-    const EditorControls& controls = m_model.controls();
+    const EditorControls& controls = model().controls();
     for (std::size_t s = 0; s < m_sectionLabels.size(); ++s) {
         m_sectionLabels[s]->setText(QString::fromStdString(controls.sections[s]));
     }

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "EditorDocument.h"
 #include "credits/CreditsWindow.h"
-#include "editor/EditorModel.h"
 #include "slots/SlotCommands.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <array>
-#include <functional>
+#include <filesystem>
 
 class QLabel;
 
@@ -17,17 +17,17 @@ namespace quandrel {
 class CounterPanel;
 class EditorActions;
 class PasswordPanel;
-class SlotPanel;
 
 // The editor window. It owns the model, gives it to each panel, and keeps the hidden
-// bookkeeping labels in step with it.
+// bookkeeping labels in step with it. The slot files live in `slotFolder`; a relative one is
+// taken as it stands at each click.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(std::filesystem::path slotFolder, QWidget* parent = nullptr);
 
-    EditorModel& model() { return m_model; }
+    EditorModel& model() { return m_document.model(); }
     // The credits window while it exists, shown or hidden; null before the first key and after
     // it was discarded.
     CreditsWindow* credits() const { return m_credits; }
@@ -42,17 +42,13 @@ private:
     // The menus and their commands, which start from the state of the first assembly.
     void createMenus();
 
-    QLabel* addHiddenLabel(const QString& name);
+    QLabel* addHiddenLabel(const QString& name, const QString& accessibleName);
     void placeAtScreenCentre();
     void counterKeyPressed(bool triggerWord);
-    // Runs a save or load, and tells the user what failed, if anything.
-    void runSlotCommand(const std::function<void()>& command);
 
-    EditorModel m_model;
-    // Slot files live in the working directory as it is at each click.
-    SlotCommands m_slots{m_model, SlotStore(".")};
+    EditorDocument m_document;
+    SlotCommands m_slots;
     QPointer<CreditsWindow> m_credits;
-    SlotPanel* m_slotPanel = nullptr;
     QWidget* m_clientArea = nullptr;
     CounterPanel* m_counterPanel = nullptr;
     PasswordPanel* m_passwordPanel = nullptr;

@@ -2,9 +2,10 @@
 
 #include "ClickablePicture.h"
 #include "ControlName.h"
+#include "EditorDocument.h"
+#include "PictureDescriptions.h"
 #include "Pictures.h"
 #include "Twips.h"
-#include "editor/EditorModel.h"
 
 namespace quandrel {
 
@@ -41,9 +42,34 @@ QPoint objectCell(int index)
     return cell(index % kColumns, index / kColumns);
 }
 
+// What a picture shows, for its tooltip and as the start of its accessible name.
+QString pictureName(int index)
+{
+    if (index < kObjectCount) {
+        return objectDescription(index);
+    }
+    if (index == kNoShieldPicture) {
+        return ObjectPanel::tr("No shield");
+    }
+    return ObjectPanel::tr("shield: %1").arg(shieldDescription(index - kFirstShieldPicture + 1));
+}
+
+QString pictureToolTip(int index)
+{
+    if (index == kWorldBoundObject) {
+        return ObjectPanel::tr("%1. Carried while the current world is Active: the world labels set it, a "
+                               "click here changes nothing.")
+            .arg(pictureName(index));
+    }
+    if (index < kObjectCount) {
+        return ObjectPanel::tr("%1. Click to mark it as carried, or to unmark it.").arg(pictureName(index));
+    }
+    return ObjectPanel::tr("%1. Click for the next shield choice.").arg(pictureName(index));
+}
+
 } // namespace
 
-ObjectPanel::ObjectPanel(EditorModel& model, QWidget* parent) : QGroupBox(parent), m_model(model)
+ObjectPanel::ObjectPanel(EditorDocument& document, QWidget* parent) : QGroupBox(parent), m_document(document)
 {
     createLayout();
     connectSignals();
@@ -55,36 +81,46 @@ void ObjectPanel::createLayout()
     setObjectName(QStringLiteral("Frame4"));
     setTitle(tr("Objects"));
     setGeometry(twipsRect(120, 2280, 5055, 3495));
+    setAccessibleName(title());
 
     for (std::size_t i = 0; i < m_objects.size(); ++i) {
         const int index = static_cast<int>(i);
         auto* picture = new ClickablePicture(loadPicture(objectPicturePath(index)), this);
         picture->setObjectName(controlName(QStringLiteral("Image4"), index));
         picture->move(objectCell(index));
+        picture->setAccessibleName(pictureName(index));
+        picture->setToolTip(pictureToolTip(index));
         m_objects[i] = picture;
     }
 
     m_selectAll = new ClickablePicture(loadPicture(QStringLiteral("objects/selectall.gif")), this);
     m_selectAll->setObjectName(QStringLiteral("Image8"));
     m_selectAll->move(cell(kSelectAllColumn, kLastRow));
+    m_selectAll->setAccessibleName(tr("select all"));
+    m_selectAll->setToolTip(tr("select all: marks or clears every object"));
 }
 
 void ObjectPanel::connectSignals()
 {
-    m_model.addChangeListener([this] { refresh(); });
+    connect(&m_document, &EditorDocument::changed, this, &ObjectPanel::refresh);
     for (std::size_t i = 0; i < m_objects.size(); ++i) {
         connect(m_objects[i], &ClickablePicture::clicked, this,
-                [this, i] { m_model.Image4_Click(static_cast<int>(i)); });
+                [this, i] { m_document.model().Image4_Click(static_cast<int>(i)); });
     }
-    connect(m_selectAll, &ClickablePicture::clicked, this, [this] { m_model.Image8_Click(); });
+    connect(m_selectAll, &ClickablePicture::clicked, this, [this] { m_document.model().Image8_Click(); });
 }
 
 void ObjectPanel::refresh()
 {
-    const EditorControls& controls = m_model.controls();
+    const EditorControls& controls = m_document.model().controls();
     for (std::size_t i = 0; i < m_objects.size(); ++i) {
         m_objects[i]->setBorder(controls.objectBorder[i]);
         m_objects[i]->setVisible(controls.objectVisible[i]);
+    }
+    for (int object = 0; object < kObjectCount; ++object) {
+        const bool carried = controls.objectBorder[static_cast<std::size_t>(object)];
+        m_objects[static_cast<std::size_t>(object)]->setAccessibleName(
+            (carried ? tr("%1, carried") : tr("%1, not carried")).arg(objectDescription(object)));
     }
     m_selectAll->setBorder(controls.selectAllBorder);
 }

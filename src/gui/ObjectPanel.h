@@ -9,7 +9,7 @@
 namespace quandrel {
 
 class ClickablePicture;
-class EditorModel;
+class EditorDocument;
 
 // The objects the player carries, the shield place and the select-all switch. A carried object
 // shows a border; the shield place shows the one picture of the chosen shield.
@@ -17,14 +17,14 @@ class ObjectPanel final : public QGroupBox {
     Q_OBJECT
 
 public:
-    ObjectPanel(EditorModel& model, QWidget* parent);
+    ObjectPanel(EditorDocument& document, QWidget* parent);
 
 private:
     void createLayout();
     void connectSignals();
     void refresh();
 
-    EditorModel& m_model;
+    EditorDocument& m_document;
     std::array<ClickablePicture*, kObjectPictureCount> m_objects{};
     ClickablePicture* m_selectAll = nullptr;
 };

@@ -1,8 +1,7 @@
 #include "PasswordExplanation.h"
 
 #include "PictureDescriptions.h"
-#include "codec/Decoder.h"
-#include "codec/Password.h"
+#include "codec/PasswordFields.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -14,31 +13,18 @@ namespace quandrel {
 namespace {
 
 constexpr int kGroupSize = 4;
-constexpr int kChecksumLength = 2;
 
 QString tr(const char* text) { return QCoreApplication::translate("PasswordExplanation", text); }
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
 
 // "object 12" reads better with what the object is.
-QString fieldTitle(const std::string& field)
+QString fieldTitle(const CarriedField& field)
 {
-    for (int object = 0; object < kObjectCount; ++object) {
-        if (field == "object " + std::to_string(object)) {
-            return tr("object %1 (%2)").arg(object).arg(objectDescription(object));
-        }
+    if (field.field.kind == FieldKind::Object) {
+        return tr("object %1 (%2)").arg(field.field.index).arg(objectDescription(field.field.index));
     }
-    return fromStd(field);
-}
-
-// The window only ever shows passwords it assembled, but a restored state is taken as it comes.
-std::vector<FieldValue> valuesIn(const std::string& password)
-{
-    try {
-        return fieldValues(decodeSlotText(password));
-    } catch (const InvalidSymbol&) {
-        return {};
-    }
+    return fromStd(field.name);
 }
 
 QString positions(const std::vector<int>& characters)
@@ -52,21 +38,7 @@ QString positions(const std::vector<int>& characters)
 
 } // namespace
 
-PasswordExplanation::PasswordExplanation(const std::string& password)
-    : m_password(password), m_values(valuesIn(password))
-{}
-
-QString PasswordExplanation::valueOf(const std::string& field) const
-{
-    if (field == "checksum") {
-        return fromStd(m_password.size() >= static_cast<std::size_t>(kBodyLength)
-                           ? m_password.substr(kBodyLength, kChecksumLength)
-                           : "");
-    }
-    const auto found =
-        std::find_if(m_values.begin(), m_values.end(), [&field](const FieldValue& v) { return v.name == field; });
-    return found == m_values.end() ? QString() : fromStd(found->value);
-}
+PasswordExplanation::PasswordExplanation(const std::string& password) : m_password(password) {}
 
 QString PasswordExplanation::group(int group, std::bitset<4> changed) const
 {
@@ -77,38 +49,23 @@ QString PasswordExplanation::group(int group, std::bitset<4> changed) const
     const int last = std::min(first + kGroupSize - 1, static_cast<int>(m_password.size()));
     const QString characters = fromStd(m_password.substr(static_cast<std::size_t>(first - 1), kGroupSize));
 
-    // Each field once, with the characters that carry it.
-    std::vector<std::pair<std::string, std::vector<int>>> fields;
+    // The window only ever shows passwords it assembled, but a restored state is taken as it
+    // comes: one that does not decode still names its fields, without values.
+    const std::vector<CarriedField> fields = fieldsCarriedBy(m_password, characterRange(first, last));
     std::vector<int> silent;
     for (int k = first; k <= last; ++k) {
-        const auto& names = fieldsOfCharacter(k);
-        if (names.empty()) {
+        if (fieldsOfCharacter(k).empty()) {
             silent.push_back(k);
         }
-        for (const std::string& name : names) {
-            auto found = std::find_if(fields.begin(), fields.end(), [&name](const auto& f) { return f.first == name; });
-            if (found == fields.end()) {
-                fields.push_back({name, {k}});
-            } else {
-                found->second.push_back(k);
-            }
-        }
     }
-
-    // In password order, as the fields come in the password.
-    const auto order = [this](const std::string& name) {
-        return std::find_if(m_values.begin(), m_values.end(), [&name](const FieldValue& v) { return v.name == name; }) -
-               m_values.begin();
-    };
-    std::stable_sort(fields.begin(), fields.end(),
-                     [&order](const auto& a, const auto& b) { return order(a.first) < order(b.first); });
 
     QString text = first == last ? tr("<b>Character %1: %2</b>").arg(first).arg(characters)
                                  : tr("<b>Characters %1 to %2: %3</b>").arg(first).arg(last).arg(characters);
     text += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"1\">");
-    for (const auto& [name, carriers] : fields) {
+    for (const CarriedField& field : fields) {
         text += QStringLiteral("<tr><td>%1</td><td>&nbsp;%2&nbsp;</td><td><i>%3</i></td></tr>")
-                    .arg(fieldTitle(name).toHtmlEscaped(), valueOf(name).toHtmlEscaped(), positions(carriers));
+                    .arg(fieldTitle(field).toHtmlEscaped(), fromStd(field.value).toHtmlEscaped(),
+                         positions(field.characters));
     }
     text += QStringLiteral("</table>");
     if (!silent.empty()) {

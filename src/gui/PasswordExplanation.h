@@ -1,12 +1,9 @@
 #pragma once
 
-#include "codec/PasswordFields.h"
-
 #include <QString>
 
 #include <bitset>
 #include <string>
-#include <vector>
 
 namespace quandrel {
 
@@ -21,10 +18,7 @@ public:
     QString group(int group, std::bitset<4> changed) const;
 
 private:
-    QString valueOf(const std::string& field) const;
-
     std::string m_password;
-    std::vector<FieldValue> m_values;
 };
 
 } // namespace quandrel

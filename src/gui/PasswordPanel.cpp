@@ -1,10 +1,10 @@
 #include "PasswordPanel.h"
 
 #include "ControlName.h"
+#include "EditorDocument.h"
 #include "PasswordExplanation.h"
 #include "PasswordGroupLabel.h"
 #include "Twips.h"
-#include "editor/EditorModel.h"
 
 namespace quandrel {
 
@@ -20,6 +20,16 @@ constexpr int kLastGroupWidth = 495; // the last group holds one character
 constexpr int kGroupHeight = 375;
 constexpr qreal kPointSize = 13.5;
 
+// Spelled out, so that a screen reader reads the characters one by one.
+QString spelled(const QString& text)
+{
+    QStringList characters;
+    for (const QChar c : text) {
+        characters << QString(c);
+    }
+    return characters.join(QLatin1Char(' '));
+}
+
 QFont passwordFont()
 {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -31,7 +41,7 @@ QFont passwordFont()
 
 } // namespace
 
-PasswordPanel::PasswordPanel(EditorModel& model, QWidget* parent) : QGroupBox(parent), m_model(model)
+PasswordPanel::PasswordPanel(EditorDocument& document, QWidget* parent) : QGroupBox(parent), m_document(document)
 {
     createLayout();
     connectSignals();
@@ -43,6 +53,7 @@ void PasswordPanel::createLayout()
     setObjectName(QStringLiteral("Frame7"));
     setTitle(tr("The Quandrel Password "));
     setGeometry(twipsRect(3000, 6000, 4095, 1575));
+    setAccessibleName(title().trimmed());
 
     const QFont font = passwordFont();
     for (int g = 0; g < kDisplayGroupCount; ++g) {
@@ -59,15 +70,16 @@ void PasswordPanel::createLayout()
 
 void PasswordPanel::connectSignals()
 {
-    m_model.addActionListener([this](const EditorControls& before) { markChangedCharacters(before.password); });
-    m_model.addChangeListener([this] { refresh(); });
+    connect(&m_document, &EditorDocument::actionFinished, this,
+            [this](const EditorControls& before) { markChangedCharacters(before.password); });
+    connect(&m_document, &EditorDocument::changed, this, &PasswordPanel::refresh);
 }
 
 void PasswordPanel::markChangedCharacters(const std::string& before)
 {
     // A character is changed when it stood there before with another value; the first
     // assembly, with nothing shown before it, marks nothing.
-    const std::string& after = m_model.controls().password;
+    const std::string& after = m_document.model().controls().password;
     for (std::size_t g = 0; g < m_groups.size(); ++g) {
         std::bitset<PasswordGroupLabel::kCharacters> changed;
         for (std::size_t i = 0; i < changed.size(); ++i) {
@@ -78,12 +90,27 @@ void PasswordPanel::markChangedCharacters(const std::string& before)
     }
 }
 
+QString PasswordPanel::spokenGroup(int group) const
+{
+    const int first = PasswordGroupLabel::kCharacters * group + 1;
+    const QString characters =
+        QString::fromStdString(m_document.model().controls().password).mid(first - 1, PasswordGroupLabel::kCharacters);
+    if (characters.size() > 1) {
+        return tr("Password characters %1 to %2: %3")
+            .arg(first)
+            .arg(first + characters.size() - 1)
+            .arg(spelled(characters));
+    }
+    return tr("Password character %1: %2").arg(first).arg(characters);
+}
+
 void PasswordPanel::refresh()
 {
-    const PasswordExplanation explanation(m_model.controls().password);
+    const PasswordExplanation explanation(m_document.model().controls().password);
     for (std::size_t g = 0; g < m_groups.size(); ++g) {
-        m_groups[g]->setText(QString::fromStdString(m_model.displayGroup(static_cast<int>(g))));
+        m_groups[g]->setText(QString::fromStdString(m_document.model().displayGroup(static_cast<int>(g))));
         m_groups[g]->setToolTip(explanation.group(static_cast<int>(g), m_groups[g]->markedCharacters()));
+        m_groups[g]->setAccessibleName(spokenGroup(static_cast<int>(g)));
     }
 }
 

@@ -9,7 +9,7 @@
 
 namespace quandrel {
 
-class EditorModel;
+class EditorDocument;
 class PasswordGroupLabel;
 
 // The password, in eleven groups of four characters and the last character on its own. Each
@@ -18,15 +18,16 @@ class PasswordPanel final : public QGroupBox {
     Q_OBJECT
 
 public:
-    PasswordPanel(EditorModel& model, QWidget* parent);
+    PasswordPanel(EditorDocument& document, QWidget* parent);
 
 private:
     void createLayout();
     void connectSignals();
     void refresh();
     void markChangedCharacters(const std::string& before);
+    QString spokenGroup(int group) const;
 
-    EditorModel& m_model;
+    EditorDocument& m_document;
     std::array<PasswordGroupLabel*, kDisplayGroupCount> m_groups{};
 };
 

@@ -2,7 +2,10 @@
 
 #include "ControlName.h"
 #include "Twips.h"
+#include "slots/SlotCommands.h"
+#include "slots/SlotError.h"
 
+#include <QMessageBox>
 #include <QPushButton>
 
 namespace quandrel {
@@ -18,7 +21,7 @@ constexpr int kButtonHeight = 255;
 
 } // namespace
 
-SlotPanel::SlotPanel(QWidget* parent) : QGroupBox(parent)
+SlotPanel::SlotPanel(SlotCommands& commands, QWidget* parent) : QGroupBox(parent), m_commands(commands)
 {
     createLayout();
     connectSignals();
@@ -29,17 +32,23 @@ void SlotPanel::createLayout()
     setObjectName(QStringLiteral("Frame6"));
     setTitle(tr("Load / Save to disk"));
     setGeometry(twipsRect(4680, 120, 2775, 2055));
+    setAccessibleName(title());
 
     for (int n = 0; n < kSlotCount; ++n) {
         const int top = kFirstTop + kRowPitch * n;
+        const QString file = QString::fromStdString(SlotStore::fileName(n + 1));
         auto* load = new QPushButton(tr("Loadgame %1").arg(n + 1), this);
         load->setObjectName(controlName(QStringLiteral("Command3"), n));
         load->setGeometry(twipsRect(kLoadLeft, top, kButtonWidth, kButtonHeight));
+        load->setAccessibleName(tr("Load slot %1").arg(n + 1));
+        load->setToolTip(tr("Load the password saved in %1").arg(file));
         m_loadButtons[static_cast<std::size_t>(n)] = load;
 
         auto* save = new QPushButton(tr("Savegame %1").arg(n + 1), this);
         save->setObjectName(controlName(QStringLiteral("Command2"), n));
         save->setGeometry(twipsRect(kSaveLeft, top, kButtonWidth, kButtonHeight));
+        save->setAccessibleName(tr("Save slot %1").arg(n + 1));
+        save->setToolTip(tr("Save the password to %1").arg(file));
         m_saveButtons[static_cast<std::size_t>(n)] = save;
     }
 }
@@ -48,10 +57,39 @@ void SlotPanel::connectSignals()
 {
     for (int n = 0; n < kSlotCount; ++n) {
         connect(m_loadButtons[static_cast<std::size_t>(n)], &QPushButton::clicked, this,
-                [this, n] { emit loadRequested(n); });
+                [this, n] { Command3_Click(n); });
         connect(m_saveButtons[static_cast<std::size_t>(n)], &QPushButton::clicked, this,
-                [this, n] { emit saveRequested(n); });
+                [this, n] { Command2_Click(n); });
     }
+}
+
+void SlotPanel::Command2_Click(int index)
+{
+    runSlotCommand([this, index] { m_commands.Command2_Click(index); });
+}
+
+void SlotPanel::Command3_Click(int index)
+{
+    runSlotCommand([this, index] { m_commands.Command3_Click(index); });
+}
+
+void SlotPanel::runSlotCommand(const std::function<void()>& command)
+{
+    QString failure;
+    try {
+        command();
+        return;
+    } catch (const SlotError& error) {
+        failure = QString::fromLocal8Bit(error.what());
+    } catch (const std::exception& error) {
+        failure = tr("The slot command failed: %1").arg(QString::fromLocal8Bit(error.what()));
+    }
+    // Window-modal but not blocking: the editor keeps its state and goes on once it is read.
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, window()->windowTitle().trimmed(), failure, QMessageBox::Ok, window());
+    box->setObjectName(QStringLiteral("slotError"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 } // namespace quandrel

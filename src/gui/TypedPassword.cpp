@@ -1,5 +1,6 @@
 #include "TypedPassword.h"
 
+#include "codec/Alphabets.h"
 #include "codec/Password.h"
 #include "codec/Repair.h"
 #include "codec/RepairEffect.h"
@@ -18,7 +19,6 @@ constexpr std::size_t kListedProblems = 4;
 // The codec reads single bytes; anything beyond Latin-1 becomes a character no place accepts.
 constexpr char kForeign = '?';
 constexpr std::string_view kDigitsAndCapitals = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-constexpr std::string_view kHexDigits = "0123456789ABCDEF";
 constexpr std::size_t kFewMissing = 8;
 
 QString tr(const char* text) { return QCoreApplication::translate("TypedPassword", text); }

@@ -2,9 +2,9 @@
 
 #include "ClickablePicture.h"
 #include "ControlName.h"
+#include "EditorDocument.h"
 #include "Pictures.h"
 #include "Twips.h"
-#include "editor/EditorModel.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -28,10 +28,15 @@ constexpr int kPairPictureLeft = 840;
 constexpr std::array<int, 2> kStepLefts = {840, 1200};
 constexpr int kStepTop = 840;
 constexpr int kStepSize = 255;
+const std::array<const char*, kValueCount> kValueNames = {
+    QT_TRANSLATE_NOOP("quandrel::VitalityPanel", "Upper vitality"),
+    QT_TRANSLATE_NOOP("quandrel::VitalityPanel", "Upper experience"),
+    QT_TRANSLATE_NOOP("quandrel::VitalityPanel", "Lower vitality"),
+    QT_TRANSLATE_NOOP("quandrel::VitalityPanel", "Lower experience")};
 
 } // namespace
 
-VitalityPanel::VitalityPanel(EditorModel& model, QWidget* parent) : QGroupBox(parent), m_model(model)
+VitalityPanel::VitalityPanel(EditorDocument& document, QWidget* parent) : QGroupBox(parent), m_document(document)
 {
     createLayout();
     connectSignals();
@@ -43,13 +48,17 @@ void VitalityPanel::createLayout()
     setObjectName(QStringLiteral("Frame2"));
     setTitle(tr("Vitality, Experience"));
     setGeometry(twipsRect(2880, 120, 1695, 2055));
+    setAccessibleName(title());
 
     m_rowGroup = new QButtonGroup(this);
     for (std::size_t row = 0; row < m_rows.size(); ++row) {
         const int index = static_cast<int>(row);
+        const QString name = tr(kValueNames[row]);
         auto* option = new QRadioButton(this);
         option->setObjectName(controlName(QStringLiteral("Option1"), index));
         option->setGeometry(twipsRect(kOptionLeft, kRowTops[row], kOptionWidth, kRowHeight));
+        option->setAccessibleName(tr("Step %1").arg(name.toLower()));
+        option->setToolTip(tr("Choose %1 for the - and + buttons").arg(name.toLower()));
         m_rowGroup->addButton(option, index);
         m_rows[row] = option;
 
@@ -58,38 +67,53 @@ void VitalityPanel::createLayout()
         value->setGeometry(twipsRect(kValueLeft, kRowTops[row], kValueWidth, kRowHeight));
         value->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         value->setAlignment(Qt::AlignCenter);
+        value->setToolTip(
+            tr("%1, 0 to %2. Choose its row, then step it with - and +.").arg(name).arg(row % 2 == 0 ? 31 : 6));
         m_values[row] = value;
     }
 
+    const std::array<QString, kPairPictureTops.size()> pairs = {tr("upper"), tr("lower")};
     for (std::size_t pair = 0; pair < kPairPictureTops.size(); ++pair) {
         auto* picture = new ClickablePicture(loadPicture(QStringLiteral("vitexp.gif")), this);
         picture->setObjectName(controlName(QStringLiteral("Image7"), static_cast<int>(pair)));
         picture->move(twipsPoint(kPairPictureLeft, kPairPictureTops[pair]));
+        picture->setAccessibleName(tr("VIT above EXP, %1 pair").arg(pairs[pair]));
+        picture->setToolTip(
+            tr("VIT above EXP: of the %1 pair beside it, the first row is vitality, the second experience")
+                .arg(pairs[pair]));
     }
 
     const std::array<QString, 2> stepCaptions = {tr("-"), tr("+")};
+    const std::array<QString, 2> stepNames = {tr("Decrease"), tr("Increase")};
+    const std::array<QString, 2> stepTips = {
+        tr("Decrease the chosen value by one, not below 0"),
+        tr("Increase the chosen value by one, vitality up to 31 and experience up to 6")};
     for (std::size_t i = 0; i < m_steps.size(); ++i) {
         auto* step = new QPushButton(stepCaptions[i], this);
         step->setObjectName(controlName(QStringLiteral("Command1"), static_cast<int>(i)));
         step->setGeometry(twipsRect(kStepLefts[i], kStepTop, kStepSize, kStepSize));
+        step->setAccessibleName(stepNames[i]);
+        step->setToolTip(stepTips[i]);
         m_steps[i] = step;
     }
 }
 
 void VitalityPanel::connectSignals()
 {
-    m_model.addChangeListener([this] { refresh(); });
-    connect(m_rowGroup, &QButtonGroup::idClicked, this, [this](int row) { m_model.Option1_Click(row); });
+    connect(&m_document, &EditorDocument::changed, this, &VitalityPanel::refresh);
+    connect(m_rowGroup, &QButtonGroup::idClicked, this, [this](int row) { m_document.model().Option1_Click(row); });
     for (std::size_t i = 0; i < m_steps.size(); ++i) {
-        connect(m_steps[i], &QPushButton::clicked, this, [this, i] { m_model.Command1_Click(static_cast<int>(i)); });
+        connect(m_steps[i], &QPushButton::clicked, this,
+                [this, i] { m_document.model().Command1_Click(static_cast<int>(i)); });
     }
 }
 
 void VitalityPanel::refresh()
 {
-    const EditorControls& controls = m_model.controls();
+    const EditorControls& controls = m_document.model().controls();
     for (std::size_t row = 0; row < m_values.size(); ++row) {
         m_values[row]->setText(QString::number(controls.values[row]));
+        m_values[row]->setAccessibleName(tr("%1: %2").arg(tr(kValueNames[row])).arg(controls.values[row]));
     }
     QRadioButton* chosen = m_rows[static_cast<std::size_t>(controls.selectedRow)];
     const QSignalBlocker groupBlocker(m_rowGroup);

@@ -13,21 +13,21 @@ class QRadioButton;
 
 namespace quandrel {
 
-class EditorModel;
+class EditorDocument;
 
 // Vitality and experience of both pairs: the user picks a row and steps its value with "-" and "+".
 class VitalityPanel final : public QGroupBox {
     Q_OBJECT
 
 public:
-    VitalityPanel(EditorModel& model, QWidget* parent);
+    VitalityPanel(EditorDocument& document, QWidget* parent);
 
 private:
     void createLayout();
     void connectSignals();
     void refresh();
 
-    EditorModel& m_model;
+    EditorDocument& m_document;
     QButtonGroup* m_rowGroup = nullptr;
     std::array<QRadioButton*, kValueCount> m_rows{};
     std::array<QLabel*, kValueCount> m_values{};

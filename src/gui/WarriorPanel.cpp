@@ -2,9 +2,10 @@
 
 #include "ClickablePicture.h"
 #include "ControlName.h"
+#include "EditorDocument.h"
+#include "PictureDescriptions.h"
 #include "Pictures.h"
 #include "Twips.h"
-#include "editor/EditorModel.h"
 
 namespace quandrel {
 
@@ -29,7 +30,7 @@ constexpr std::array<WarriorPicture, kWarriorPictureCount> kPictures = {{
 
 } // namespace
 
-WarriorPanel::WarriorPanel(EditorModel& model, QWidget* parent) : QGroupBox(parent), m_model(model)
+WarriorPanel::WarriorPanel(EditorDocument& document, QWidget* parent) : QGroupBox(parent), m_document(document)
 {
     createLayout();
     connectSignals();
@@ -41,30 +42,36 @@ void WarriorPanel::createLayout()
     setObjectName(QStringLiteral("Frame3"));
     setTitle(tr("Warrior"));
     setGeometry(twipsRect(1920, 120, 855, 2055));
+    setAccessibleName(title());
 
     for (std::size_t i = 0; i < m_pictures.size(); ++i) {
         auto* picture = new ClickablePicture(loadPicture(QString::fromLatin1(kPictures[i].path)), this);
         picture->setObjectName(controlName(QStringLiteral("Image5"), static_cast<int>(i)));
         picture->move(twipsPoint(kPictureLeft, kPictures[i].top));
+        picture->setToolTip(tr("%1. Click for the next warrior choice: which warrior plays, and whether the other "
+                               "one shows as a tombstone.")
+                                .arg(warriorDescription(static_cast<int>(i))));
         m_pictures[i] = picture;
     }
 }
 
 void WarriorPanel::connectSignals()
 {
-    m_model.addChangeListener([this] { refresh(); });
+    connect(&m_document, &EditorDocument::changed, this, &WarriorPanel::refresh);
     for (std::size_t i = 0; i < m_pictures.size(); ++i) {
         connect(m_pictures[i], &ClickablePicture::clicked, this,
-                [this, i] { m_model.Image5_Click(static_cast<int>(i)); });
+                [this, i] { m_document.model().Image5_Click(static_cast<int>(i)); });
     }
 }
 
 void WarriorPanel::refresh()
 {
-    const EditorControls& controls = m_model.controls();
+    const EditorControls& controls = m_document.model().controls();
     for (std::size_t i = 0; i < m_pictures.size(); ++i) {
         m_pictures[i]->setBorder(controls.warriorBorder[i]);
         m_pictures[i]->setVisible(controls.warriorVisible[i]);
+        const QString shows = warriorDescription(static_cast<int>(i));
+        m_pictures[i]->setAccessibleName(controls.warriorBorder[i] ? tr("%1, playing").arg(shows) : shows);
     }
 }
 

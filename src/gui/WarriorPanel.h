@@ -9,21 +9,21 @@
 namespace quandrel {
 
 class ClickablePicture;
-class EditorModel;
+class EditorDocument;
 
 // The two warriors: a click on whichever picture is shown moves to the next warrior state.
 class WarriorPanel final : public QGroupBox {
     Q_OBJECT
 
 public:
-    WarriorPanel(EditorModel& model, QWidget* parent);
+    WarriorPanel(EditorDocument& document, QWidget* parent);
 
 private:
     void createLayout();
     void connectSignals();
     void refresh();
 
-    EditorModel& m_model;
+    EditorDocument& m_document;
     std::array<ClickablePicture*, kWarriorPictureCount> m_pictures{};
 };
 

@@ -3,9 +3,10 @@
 #include "ClickableLabel.h"
 #include "ClickablePicture.h"
 #include "ControlName.h"
+#include "EditorDocument.h"
+#include "PictureDescriptions.h"
 #include "Pictures.h"
 #include "Twips.h"
-#include "editor/EditorModel.h"
 
 #include <QCheckBox>
 #include <QSignalBlocker>
@@ -29,7 +30,7 @@ int rowTop(int world) { return kFirstRowTop + kRowPitch * world; }
 
 } // namespace
 
-WorldPanel::WorldPanel(EditorModel& model, QWidget* parent) : QGroupBox(parent), m_model(model)
+WorldPanel::WorldPanel(EditorDocument& document, QWidget* parent) : QGroupBox(parent), m_document(document)
 {
     createLayout();
     connectSignals();
@@ -41,16 +42,22 @@ void WorldPanel::createLayout()
     setObjectName(QStringLiteral("Frame5"));
     setTitle(tr("World information"));
     setGeometry(twipsRect(5280, 2280, 4575, 3495));
+    setAccessibleName(title());
 
     auto* heading = new QLabel(tr("World 1 - 10"), this);
     heading->setObjectName(QStringLiteral("Label4"));
     heading->setGeometry(twipsRect(kStateLeft, 600, kStateWidth, kRowHeight));
     heading->setAlignment(Qt::AlignCenter);
+    heading->setAccessibleName(heading->text());
+    heading->setToolTip(tr("The state of each world. Click a world to make it the current one."));
 
     for (int column = 0; column < kFlagsPerWorld; ++column) {
         auto* picture = new ClickablePicture(loadPicture(QStringLiteral("worlds/column%1.gif").arg(column)), this);
         picture->setObjectName(controlName(QStringLiteral("Image6"), column));
         picture->move(twipsPoint(kColumnPictureLeft + kFlagPitch * column, kColumnPictureTop));
+        const QString name = tr("Flag %1: %2").arg(column + 1).arg(flagColumnDescription(column));
+        picture->setAccessibleName(name);
+        picture->setToolTip(tr("%1, the heading of the flag column below it").arg(name));
     }
 
     for (int world = 0; world < kWorldCount; ++world) {
@@ -59,6 +66,9 @@ void WorldPanel::createLayout()
         state->setGeometry(twipsRect(kStateLeft, rowTop(world), kStateWidth, kRowHeight));
         state->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         state->setAlignment(Qt::AlignCenter);
+        state->setToolTip(tr("World %1. Click: the worlds before it are finished (Boss Killed, every flag set), "
+                             "this one becomes Active (Open when it was Active), the later ones Closed.")
+                              .arg(world + 1));
         m_states[static_cast<std::size_t>(world)] = state;
     }
 
@@ -68,24 +78,33 @@ void WorldPanel::createLayout()
         flag->setGeometry(
             twipsRect(kFlagLeft + kFlagPitch * (i % kFlagsPerWorld), rowTop(i / kFlagsPerWorld), kFlagSize, kFlagSize));
         flag->setEnabled(false);
+        const QString name = tr("World %1, flag %2: %3")
+                                 .arg(i / kFlagsPerWorld + 1)
+                                 .arg(i % kFlagsPerWorld + 1)
+                                 .arg(flagColumnDescription(i % kFlagsPerWorld));
+        flag->setAccessibleName(name);
+        flag->setToolTip(tr("%1. Set once the world is finished; the world labels and loads set it.").arg(name));
         m_flags[static_cast<std::size_t>(i)] = flag;
     }
 }
 
 void WorldPanel::connectSignals()
 {
-    m_model.addChangeListener([this] { refresh(); });
+    connect(&m_document, &EditorDocument::changed, this, &WorldPanel::refresh);
     for (std::size_t w = 0; w < m_states.size(); ++w) {
-        connect(m_states[w], &ClickableLabel::clicked, this, [this, w] { m_model.Label3_Click(static_cast<int>(w)); });
+        connect(m_states[w], &ClickableLabel::clicked, this,
+                [this, w] { m_document.model().Label3_Click(static_cast<int>(w)); });
     }
 }
 
 void WorldPanel::refresh()
 {
-    const EditorControls& controls = m_model.controls();
+    const EditorControls& controls = m_document.model().controls();
     for (std::size_t w = 0; w < m_states.size(); ++w) {
         const std::string_view caption = worldStateCaption(controls.worldStates[w]);
-        m_states[w]->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
+        const QString state = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
+        m_states[w]->setText(state);
+        m_states[w]->setAccessibleName(tr("World %1: %2").arg(w + 1).arg(state));
     }
     for (std::size_t i = 0; i < m_flags.size(); ++i) {
         const QSignalBlocker blocker(m_flags[i]);

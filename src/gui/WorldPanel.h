@@ -11,7 +11,7 @@ class QCheckBox;
 namespace quandrel {
 
 class ClickableLabel;
-class EditorModel;
+class EditorDocument;
 
 // The state of each world and its four flags. A click on a world's state makes it the current
 // world; the flags only show what the model sets.
@@ -19,14 +19,14 @@ class WorldPanel final : public QGroupBox {
     Q_OBJECT
 
 public:
-    WorldPanel(EditorModel& model, QWidget* parent);
+    WorldPanel(EditorDocument& document, QWidget* parent);
 
 private:
     void createLayout();
     void connectSignals();
     void refresh();
 
-    EditorModel& m_model;
+    EditorDocument& m_document;
     std::array<ClickableLabel*, kWorldCount> m_states{};
     std::array<QCheckBox*, kFlagCount> m_flags{};
 };

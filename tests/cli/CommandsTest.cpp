@@ -2,6 +2,8 @@
 #include "cli/DescriptorOutput.h"
 #include "cli/StateJson.h"
 #include "codec/Password.h"
+#include "support/PasswordEdits.h"
+#include "support/TemporaryDirectory.h"
 
 #include <nlohmann/json.hpp>
 
@@ -275,6 +277,86 @@ TEST(Commands, DiffReadsPasswordsFilesAndStandardInput)
         EXPECT_EQ(run.status, kExitBadInput) << c.second;
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, "quandrel-pass diff: " + c.err);
+    }
+}
+
+TEST(Commands, FixListsCorrectionsWithWhatTheyChange)
+{
+    const std::string good = initialPassword();
+    struct Case {
+        std::string typed;
+        int status;
+        std::string line; // a whole line of the output, or of the errors when there is none
+    };
+    const Case cases[] = {
+        {good, kExitOk, good + "  already valid"},
+        {test::withCharacter(good, 7, 'S'), kExitOk, good + "  position 7 S -> 5 (look-alike); coins 300 -> 100"},
+        // A wrong checksum: look-alikes first, some of them in bits that no field reads.
+        {test::withCharacter(good, 45, 'B'), kExitOk,
+         test::withCharacter(test::withCharacter(good, 45, 'B'), 9, 'V') +
+             "  position 9 U -> V (look-alike); no field changes"},
+        // An invalid symbol: what its place carries, as corrected.
+        {test::withCharacter(good, 1, 'Z'), kExitOk, good + "  position 1 Z -> U; arrows 100"},
+        {"ZZZZ", kExitFailed,
+         "quandrel-pass fix: no correction of at most two characters makes ZZZZ valid (it has 4 "
+         "characters, a password 45)"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = runWith({"fix", c.typed.c_str()});
+        EXPECT_EQ(run.status, c.status) << c.typed;
+        const std::string shown = "\n" + (run.out.empty() ? run.err : run.out);
+        EXPECT_NE(shown.find("\n" + c.line + "\n"), std::string::npos) << c.typed << "\n" << shown;
+    }
+}
+
+TEST(Commands, ExplainNamesEachGroupsFieldsInPasswordOrder)
+{
+    const Outcome run = runWith({"explain", initialPassword().c_str()});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 12);
+    for (const char* line : {
+             "group 1  UR3Q  arrows 100, coins 100\n",
+             "group 3  UG4F  keys 100, lower experience 6, lower vitality 1\n",
+             // In password order, which puts the lower pair before the upper one.
+             "group 4  423R  lower vitality 1, upper experience 6, upper vitality 1\n",
+             "group 5  UR3F  world 1 flags 0000, world 1 state Closed, world 2 flags 0000, world 2 state Closed\n",
+             "object 36 not carried, shield none, warrior 0, checksum\n",
+             "group 12  A  checksum\n",
+         }) {
+        EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
+    }
+
+    const Outcome wrongChecksum = runWith({"explain", test::withCharacter(initialPassword(), 45, 'B').c_str()});
+    EXPECT_EQ(wrongChecksum.status, kExitOk);
+    EXPECT_NE(wrongChecksum.out.find("checksum: expected 4A\n"), std::string::npos) << wrongChecksum.out;
+
+    const Outcome invalid = runWith({"explain", "UR3QZ"});
+    EXPECT_EQ(invalid.status, kExitFailed);
+    EXPECT_NE(invalid.err.find("quandrel-pass explain: position 5: 'Z'"), std::string::npos) << invalid.err;
+}
+
+TEST(Commands, DiffComparesPasswordsAndSlotFiles)
+{
+    const test::TemporaryDirectory directory;
+    directory.write("sgame01.txt", "\"203FUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS08\"\r\n");
+    const std::string slot = (directory.path() / "sgame01.txt").string();
+    const std::string good = initialPassword();
+    struct Case {
+        std::string first;
+        std::string second;
+        int status;
+        std::string out;
+    };
+    const Case cases[] = {
+        {good, slot, kExitFailed, "arrows: 100 -> 013\n"},
+        {slot, "203F-UR5F-UG4F-423R-UR3F-UR3F-UR3F-UR3F-UR3F-UR3F-URS0-0", kExitOk, "same game state\n"},
+        {good, test::withCharacter(good, 43, 'P'), kExitFailed, "warrior: 0 -> 1\n"},
+        {good, "Z", kExitBadInput, ""},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = runWith({"diff", c.first.c_str(), c.second.c_str()});
+        EXPECT_EQ(run.status, c.status) << c.first << " " << c.second;
+        EXPECT_EQ(run.out, c.out) << c.first << " " << c.second;
     }
 }
 

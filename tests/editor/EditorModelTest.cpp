@@ -3,6 +3,7 @@
 #include "codec/Decoder.h"
 #include "codec/Password.h"
 #include "codec/Sections.h"
+#include "support/PasswordEdits.h"
 #include "support/RandomState.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,7 @@
 namespace quandrel {
 namespace {
 
-constexpr const char* kInitial = "UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A";
+const std::string& kInitial = test::kInitialPassword;
 
 // A model whose clock counts the assemblies, so every checksum line says which one it was.
 class EditorModelTest : public ::testing::Test {
@@ -30,7 +31,7 @@ protected:
         }
     }
 
-    void load(const std::string& text) { model.applyDecoded(decodeSlotText(text)); }
+    void load(const std::string& text) { model.showDecoded(decodeSlotText(text)); }
 
     int assemblies = 0;
     EditorModel model;

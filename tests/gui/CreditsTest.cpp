@@ -20,15 +20,12 @@ private slots:
     void pictureCreepsUpAndRests();
     void hidingKeepsThePlaceAndAKeyDiscardsIt();
     void closingTheEditorClosesIt();
-
-private:
-    void type(int box, const QString& keys) { QTest::keyClicks(control<QLineEdit>(indexed("Text1", box)), keys); }
 };
 
 void CreditsTest::firstKeyCreatesTheWindowHidden()
 {
     QVERIFY(window().credits() == nullptr);
-    type(0, QStringLiteral("5"));
+    typeIntoCounter(0, QStringLiteral("5"));
     QVERIFY(window().credits() != nullptr);
     QVERIFY(!window().credits()->isVisible());
     QVERIFY(!window().credits()->animationRunning());
@@ -52,7 +49,7 @@ void CreditsTest::triggerWordOpensIt()
     QFETCH(bool, opens);
     const QString password = shownPassword();
     for (int box = 0; box < typing.size(); ++box) {
-        type(box, typing[box]);
+        typeIntoCounter(box, typing[box]);
     }
     QVERIFY(window().credits() != nullptr);
     QCOMPARE(window().credits()->isVisible(), opens);
@@ -67,7 +64,7 @@ void CreditsTest::triggerWordOpensIt()
 
 void CreditsTest::pictureCreepsUpAndRests()
 {
-    type(1, QStringLiteral("trevanox"));
+    typeIntoCounter(1, QStringLiteral("trevanox"));
     CreditsWindow* credits = window().credits();
     QCOMPARE(credits->pictureTop(), 0);
     for (int tick = 1; tick <= 931; ++tick) {
@@ -80,14 +77,14 @@ void CreditsTest::pictureCreepsUpAndRests()
 
 void CreditsTest::hidingKeepsThePlaceAndAKeyDiscardsIt()
 {
-    type(0, QStringLiteral("trevanox"));
+    typeIntoCounter(0, QStringLiteral("trevanox"));
     QPointer<CreditsWindow> credits = window().credits();
     for (int tick = 0; tick < 40; ++tick) {
         credits->Timer1_Timer();
     }
-    type(2, QStringLiteral("7")); // a digit in a box hides it
+    typeIntoCounter(2, QStringLiteral("7")); // a digit in a box hides it
     QVERIFY(!credits->isVisible());
-    type(2, QStringLiteral("trevanox"));
+    typeIntoCounter(2, QStringLiteral("trevanox"));
     QVERIFY(credits->isVisible());
     QCOMPARE(credits->pictureTop(), -40);
 
@@ -97,13 +94,13 @@ void CreditsTest::hidingKeepsThePlaceAndAKeyDiscardsIt()
     QTRY_VERIFY(credits == nullptr);
     QVERIFY(window().isVisible());
 
-    type(0, QStringLiteral("trevanox")); // a new one starts at the top again
+    typeIntoCounter(0, QStringLiteral("trevanox")); // a new one starts at the top again
     QCOMPARE(window().credits()->pictureTop(), 0);
 }
 
 void CreditsTest::closingTheEditorClosesIt()
 {
-    type(0, QStringLiteral("trevanox"));
+    typeIntoCounter(0, QStringLiteral("trevanox"));
     QPointer<CreditsWindow> credits = window().credits();
     QVERIFY(credits->isVisible());
     window().close();

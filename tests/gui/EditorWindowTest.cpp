@@ -3,18 +3,24 @@
 #include "codec/Password.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 namespace quandrel {
 
 void EditorWindowTest::init()
 {
-    m_window = std::make_unique<MainWindow>();
+    m_slotFolder = std::make_unique<test::TemporaryDirectory>();
+    m_window = std::make_unique<MainWindow>(m_slotFolder->path());
     m_window->show();
     QTRY_VERIFY(m_window->windowHandle()->isExposed());
 }
 
-void EditorWindowTest::cleanup() { m_window.reset(); }
+void EditorWindowTest::cleanup()
+{
+    m_window.reset();
+    m_slotFolder.reset();
+}
 
 void EditorWindowTest::clickAt(QPoint place) { QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, place); }
 
@@ -22,6 +28,13 @@ void EditorWindowTest::clickOn(const QWidget* target)
 {
     QVERIFY(target);
     clickAt(target->mapTo(m_window.get(), target->rect().center()));
+}
+
+void EditorWindowTest::typeIntoCounter(int box, const QString& keys)
+{
+    auto* counter = control<QLineEdit>(indexed("Text1", box));
+    QVERIFY(counter);
+    QTest::keyClicks(counter, keys);
 }
 
 QString EditorWindowTest::indexed(const char* array, int index)

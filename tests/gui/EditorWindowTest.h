@@ -2,6 +2,7 @@
 
 #include "codec/GameState.h"
 #include "gui/MainWindow.h"
+#include "support/TemporaryDirectory.h"
 
 #include <QObject>
 #include <QWidget>
@@ -16,6 +17,8 @@ class EditorWindowTest : public QObject {
 
 protected:
     MainWindow& window() const { return *m_window; }
+    // The window's slot folder, fresh and empty for each test function.
+    const test::TemporaryDirectory& slotFolder() const { return *m_slotFolder; }
 
     template <typename T = QWidget> T* control(const QString& name) const { return m_window->findChild<T*>(name); }
 
@@ -23,6 +26,8 @@ protected:
     // to whatever widget the user would hit there.
     void clickAt(QPoint place);
     void clickOn(const QWidget* target);
+    // Types keys into counter box Text1(box), as a user does once the box has the focus.
+    void typeIntoCounter(int box, const QString& keys);
 
     // The object name of one control of an array, as in "Text1(0)".
     static QString indexed(const char* array, int index);
@@ -36,6 +41,7 @@ private slots:
     void cleanup();
 
 private:
+    std::unique_ptr<test::TemporaryDirectory> m_slotFolder;
     std::unique_ptr<MainWindow> m_window;
 };
 

@@ -4,10 +4,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace quandrel {
@@ -17,8 +15,6 @@ class HistoryTest final : public WindowCommandTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void undoThenRedoEachKindOfAction_data();
     void undoThenRedoEachKindOfAction();
     void keysWorkFromACounterBox_data();
@@ -30,20 +26,7 @@ private:
     // "enter:password".
     void perform(const QString& step);
     const EditorControls& controls() const { return window().model().controls(); }
-
-    // Slot loads create and read their files in the working directory.
-    QTemporaryDir m_directory;
-    QString m_previousDirectory;
 };
-
-void HistoryTest::initTestCase()
-{
-    QVERIFY(m_directory.isValid());
-    m_previousDirectory = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_directory.path()));
-}
-
-void HistoryTest::cleanupTestCase() { QDir::setCurrent(m_previousDirectory); }
 
 void HistoryTest::perform(const QString& step)
 {

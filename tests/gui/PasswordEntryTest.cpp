@@ -1,5 +1,7 @@
 #include "WindowCommandTest.h"
 
+#include "support/PasswordEdits.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -48,7 +50,7 @@ private:
 
 namespace {
 
-const QString kInitial = QStringLiteral("UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A");
+const QString kInitial = QString::fromStdString(test::kInitialPassword);
 
 QString with(QString password, int position, const QString& replacement)
 {

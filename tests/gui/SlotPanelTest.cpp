@@ -8,18 +8,15 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace quandrel {
 
-// The "Savegame" and "Loadgame" buttons over real files in a scratch working directory.
+// The "Savegame" and "Loadgame" buttons over real files in the window's scratch slot folder.
 class SlotPanelTest final : public EditorWindowTest {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void saveThenLoadEverySlot();
     void failuresAreShownAndLoseNothing_data();
     void failuresAreShownAndLoseNothing();
@@ -28,23 +25,12 @@ private:
     void press(const char* buttons, int index) { clickOn(control<QPushButton>(indexed(buttons, index))); }
     QByteArray slotBytes(int slot) const;
     QMessageBox* errorBox() const;
-
-    QTemporaryDir m_directory;
-    QString m_previousDirectory;
+    QDir directory() const { return QDir(slotFolder().path()); }
 };
-
-void SlotPanelTest::initTestCase()
-{
-    QVERIFY(m_directory.isValid());
-    m_previousDirectory = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(m_directory.path()));
-}
-
-void SlotPanelTest::cleanupTestCase() { QDir::setCurrent(m_previousDirectory); }
 
 QByteArray SlotPanelTest::slotBytes(int slot) const
 {
-    QFile file(m_directory.filePath(QStringLiteral("sgame0%1.txt").arg(slot)));
+    QFile file(directory().filePath(QStringLiteral("sgame0%1.txt").arg(slot)));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -74,7 +60,7 @@ void SlotPanelTest::saveThenLoadEverySlot()
 void SlotPanelTest::failuresAreShownAndLoseNothing_data()
 {
     QTest::addColumn<QByteArray>("contents");
-    QTest::addColumn<bool>("directory");
+    QTest::addColumn<bool>("isDirectory");
     QTest::addColumn<QString>("message");
 
     QTest::newRow("empty slot") << QByteArray() << false << QStringLiteral("could not load: the file is empty");
@@ -86,16 +72,16 @@ void SlotPanelTest::failuresAreShownAndLoseNothing_data()
 void SlotPanelTest::failuresAreShownAndLoseNothing()
 {
     QFETCH(QByteArray, contents);
-    QFETCH(bool, directory);
+    QFETCH(bool, isDirectory);
     QFETCH(QString, message);
 
     const QString name = QStringLiteral("sgame04.txt");
-    QDir(m_directory.path()).remove(name);
-    QDir(m_directory.path()).rmdir(name);
-    if (directory) {
-        QVERIFY(QDir(m_directory.path()).mkdir(name));
+    directory().remove(name);
+    directory().rmdir(name);
+    if (isDirectory) {
+        QVERIFY(directory().mkdir(name));
     } else {
-        QFile file(m_directory.filePath(name));
+        QFile file(directory().filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(contents);
     }
@@ -110,10 +96,10 @@ void SlotPanelTest::failuresAreShownAndLoseNothing()
     QCOMPARE(shownPassword(), before);
     box->close();
 
-    if (directory) {
+    if (isDirectory) {
         press("Command2", 3); // a save cannot replace a directory either, and says so
         QVERIFY(errorBox() != nullptr);
-        QVERIFY(QFileInfo(m_directory.filePath(name)).isDir());
+        QVERIFY(QFileInfo(directory().filePath(name)).isDir());
     }
 }
 

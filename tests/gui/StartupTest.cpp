@@ -1,5 +1,7 @@
 #include "EditorWindowTest.h"
 
+#include "support/PasswordEdits.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -21,7 +23,7 @@ private slots:
 
 namespace {
 
-const QString kInitialPassword = QStringLiteral("UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A");
+const QString kInitialPassword = QString::fromStdString(test::kInitialPassword);
 
 } // namespace
 

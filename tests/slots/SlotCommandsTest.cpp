@@ -21,7 +21,7 @@ class SlotCommandsTest : public ::testing::Test {
 protected:
     SlotCommandsTest() : commands(model, SlotStore(directory.path())) { model.Form_Load(); }
 
-    void showState(const GameState& state) { model.applyDecoded(decodeSlotText(encodePassword(state))); }
+    void showState(const GameState& state) { model.showDecoded(decodeSlotText(encodePassword(state))); }
 
     // Runs a command that must fail, and returns its message.
     template <typename Command> std::string failureOf(Command command)

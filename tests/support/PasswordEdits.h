@@ -4,6 +4,7 @@
 
 namespace quandrel::test {
 
+// The password of the initial game state, written out so the codec is checked against it.
 inline const std::string kInitialPassword = "UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A";
 
 // The password with the character at a 1-based position replaced, as a typing slip would.
