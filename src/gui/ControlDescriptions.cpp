@@ -20,7 +20,6 @@ const std::array<const char*, kCounterCount> kCounterPictures = {QT_TR_NOOP("a q
 constexpr std::array<const char*, kCounterCount> kCounterPictureNames = {"Image2", "Image1", "Image3"};
 const std::array<const char*, kValueCount> kValueNames = {QT_TR_NOOP("Upper vitality"), QT_TR_NOOP("Upper experience"),
                                                           QT_TR_NOOP("Lower vitality"), QT_TR_NOOP("Lower experience")};
-constexpr int kLastSlot = 5;
 
 QString spelled(const QString& text)
 {
@@ -65,7 +64,7 @@ void ControlDescriptions::describeControls()
     describeCounters();
     describeWarriors();
     describeVitality();
-    describeSlots();
+    describeVersion();
     describeObjects();
     describeWorlds();
     describeBookkeeping();
@@ -116,15 +115,8 @@ void ControlDescriptions::describeVitality()
              tr("Increase the chosen value by one, vitality up to 31 and experience up to 6"));
 }
 
-void ControlDescriptions::describeSlots()
+void ControlDescriptions::describeVersion()
 {
-    for (int slot = 1; slot <= kLastSlot; ++slot) {
-        const QString file = QStringLiteral("sgame%1.txt").arg(slot, 2, 10, QLatin1Char('0'));
-        describe(controlName(QStringLiteral("Command3"), slot - 1), tr("Load slot %1").arg(slot),
-                 tr("Load the password saved in %1").arg(file));
-        describe(controlName(QStringLiteral("Command2"), slot - 1), tr("Save slot %1").arg(slot),
-                 tr("Save the password to %1").arg(file));
-    }
     describe(QStringLiteral("Label7"), tr("Quandrel Password Generator, version 0.21"),
              tr("The name and version of this program"));
 }

@@ -26,7 +26,7 @@ private:
     void describeCounters();
     void describeWarriors();
     void describeVitality();
-    void describeSlots();
+    void describeVersion();
     void describeObjects();
     void describeWorlds();
     void describeBookkeeping();

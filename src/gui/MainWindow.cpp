@@ -36,7 +36,8 @@ constexpr int kCaptionPointSize = 8;
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(std::filesystem::path slotFolder, QWidget* parent)
+    : QMainWindow(parent), m_slotFolder(std::move(slotFolder)), m_slots(m_model, SlotStore(m_slotFolder))
 {
     createLayout();
     connectSignals();
@@ -68,7 +69,7 @@ void MainWindow::createLayout()
     m_counterPanel = new CounterPanel(m_model, m_clientArea);
     new WarriorPanel(m_model, m_clientArea);
     new VitalityPanel(m_model, m_clientArea);
-    m_slotPanel = new SlotPanel(m_clientArea);
+    m_slotPanel = new SlotPanel(m_slotFolder, m_clientArea);
     new VersionPanel(m_clientArea);
     new ObjectPanel(m_model, m_clientArea);
     new WorldPanel(m_model, m_clientArea);

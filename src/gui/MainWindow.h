@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 
 class QLabel;
@@ -25,7 +26,8 @@ class MainWindow final : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Slots are kept in `slotFolder`; a relative one follows the working directory.
+    explicit MainWindow(std::filesystem::path slotFolder, QWidget* parent = nullptr);
 
     EditorModel& model() { return m_model; }
     // The credits window while it exists, shown or hidden; null before the first key and after
@@ -49,8 +51,8 @@ private:
     void runSlotCommand(const std::function<void()>& command);
 
     EditorModel m_model;
-    // Slot files live in the working directory as it is at each click.
-    SlotCommands m_slots{m_model, SlotStore(".")};
+    std::filesystem::path m_slotFolder;
+    SlotCommands m_slots;
     QPointer<CreditsWindow> m_credits;
     SlotPanel* m_slotPanel = nullptr;
     QWidget* m_clientArea = nullptr;

@@ -2,6 +2,7 @@
 
 #include "ControlName.h"
 #include "Twips.h"
+#include "slots/SlotStore.h"
 
 #include <QPushButton>
 
@@ -18,28 +19,37 @@ constexpr int kButtonHeight = 255;
 
 } // namespace
 
-SlotPanel::SlotPanel(QWidget* parent) : QGroupBox(parent)
+SlotPanel::SlotPanel(const std::filesystem::path& slotFolder, QWidget* parent) : QGroupBox(parent)
 {
-    createLayout();
+    createLayout(slotFolder);
     connectSignals();
 }
 
-void SlotPanel::createLayout()
+void SlotPanel::createLayout(const std::filesystem::path& slotFolder)
 {
     setObjectName(QStringLiteral("Frame6"));
     setTitle(tr("Load / Save to disk"));
     setGeometry(twipsRect(4680, 120, 2775, 2055));
 
     for (int n = 0; n < kSlotCount; ++n) {
+        const int slot = n + 1;
         const int top = kFirstTop + kRowPitch * n;
-        auto* load = new QPushButton(tr("Loadgame %1").arg(n + 1), this);
+        // The full path, so a player who started the editor from the menu learns where slots are.
+        const QString file = QString::fromStdString(
+            std::filesystem::absolute(slotFolder / SlotStore::fileName(slot)).lexically_normal().string());
+
+        auto* load = new QPushButton(tr("Loadgame %1").arg(slot), this);
         load->setObjectName(controlName(QStringLiteral("Command3"), n));
         load->setGeometry(twipsRect(kLoadLeft, top, kButtonWidth, kButtonHeight));
+        load->setAccessibleName(tr("Load slot %1").arg(slot));
+        load->setToolTip(tr("Load the password saved in %1").arg(file));
         m_loadButtons[static_cast<std::size_t>(n)] = load;
 
-        auto* save = new QPushButton(tr("Savegame %1").arg(n + 1), this);
+        auto* save = new QPushButton(tr("Savegame %1").arg(slot), this);
         save->setObjectName(controlName(QStringLiteral("Command2"), n));
         save->setGeometry(twipsRect(kSaveLeft, top, kButtonWidth, kButtonHeight));
+        save->setAccessibleName(tr("Save slot %1").arg(slot));
+        save->setToolTip(tr("Save the password to %1").arg(file));
         m_saveButtons[static_cast<std::size_t>(n)] = save;
     }
 }

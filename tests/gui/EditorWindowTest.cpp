@@ -9,7 +9,7 @@ namespace quandrel {
 
 void EditorWindowTest::init()
 {
-    m_window = std::make_unique<MainWindow>();
+    m_window = std::make_unique<MainWindow>(".");
     m_window->show();
     QTRY_VERIFY(m_window->windowHandle()->isExposed());
 }

@@ -1,6 +1,7 @@
 #include "EditorWindowTest.h"
 
 #include "codec/Password.h"
+#include "gui/SlotPanel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +22,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void saveThenLoadEverySlot();
+    void tooltipsNameTheSlotFiles();
     void failuresAreShownAndLoseNothing_data();
     void failuresAreShownAndLoseNothing();
 
@@ -41,6 +43,20 @@ void SlotPanelTest::initTestCase()
 }
 
 void SlotPanelTest::cleanupTestCase() { QDir::setCurrent(m_previousDirectory); }
+
+void SlotPanelTest::tooltipsNameTheSlotFiles()
+{
+    // The window keeps its slots in the working directory; a panel given a folder names that one.
+    const auto* load = control<QPushButton>(indexed("Command3", 0));
+    QVERIFY(load);
+    QCOMPARE(load->toolTip(),
+             QStringLiteral("Load the password saved in %1").arg(m_directory.filePath(QStringLiteral("sgame01.txt"))));
+
+    const SlotPanel panel(std::filesystem::path("/srv/slots"), nullptr);
+    const auto* save = panel.findChild<QPushButton*>(indexed("Command2", 4));
+    QVERIFY(save);
+    QCOMPARE(save->toolTip(), QStringLiteral("Save the password to /srv/slots/sgame05.txt"));
+}
 
 QByteArray SlotPanelTest::slotBytes(int slot) const
 {
