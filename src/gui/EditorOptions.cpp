@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -14,7 +15,7 @@ const QString kUserSlots = QStringLiteral("user-slots");
 
 QString userDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
-std::filesystem::path toPath(const QString& folder) { return std::filesystem::path(folder.toStdString()); }
+std::filesystem::path toPath(const QString& folder) { return QFile::encodeName(folder).toStdString(); }
 
 } // namespace
 
