@@ -3,6 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 CMAKE_FLAGS ?=
 SANITIZE_DIR ?= build-asan
+PACKAGE_DIR ?= build-package
 FUZZ_SECONDS ?= 60
 # Our own builds hold every warning to be an error; a plain cmake build does not.
 WARNINGS_AS_ERRORS = -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
@@ -10,7 +11,8 @@ WARNINGS_AS_ERRORS = -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1 \
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps configure build run test sanitize-build test-sanitize fuzz bench format clean
+.PHONY: all deps configure build run test sanitize-build test-sanitize fuzz bench format clean \
+	package test-package
 
 all: build
 
@@ -56,5 +58,23 @@ bench: build
 format: configure
 	cmake --build $(BUILD_DIR) --target format
 
+# The .deb is built the way Debian builds its packages: its default flags, hardening on.
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+
+$(PACKAGE_DIR)/build.ninja: | deps
+	CXXFLAGS="$$($(DEB_FLAGS) CXXFLAGS) $$($(DEB_FLAGS) CPPFLAGS)" LDFLAGS="$$($(DEB_FLAGS) LDFLAGS)" \
+		cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+		-DQUANDREL_DEBIAN_DOCS=ON -DQUANDREL_BUILD_BENCHMARKS=OFF $(CMAKE_FLAGS)
+
+package: deps $(PACKAGE_DIR)/build.ninja
+	cmake --build $(PACKAGE_DIR) --target package
+	lintian --info $(PACKAGE_DIR)/quandrel_*.deb
+
+# Installs the package on this machine, as a user would, and runs both programs.
+test-package: package
+	$$([ "$$(id -u)" -eq 0 ] || echo sudo) apt-get install -y --reinstall ./$(PACKAGE_DIR)/quandrel_*.deb
+	quandrel-pass --version
+	QT_QPA_PLATFORM=offscreen quandrel --version
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR)

@@ -1,12 +1,40 @@
+#include "Version.h"
+#include "gui/EditorOptions.h"
 #include "gui/MainWindow.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    // The slot files belong in the working directory.
-    quandrel::MainWindow window(".");
+    QApplication::setApplicationName(QStringLiteral("quandrel"));
+    QApplication::setApplicationVersion(QString::fromLatin1(quandrel::kVersion));
+    // Lets the desktop match the window to its menu entry and icon.
+    QApplication::setDesktopFileName(QStringLiteral(QUANDREL_APP_ID));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QApplication::translate("main", "Composes and decodes the passwords of the game Quandrel."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    quandrel::addEditorOptions(parser);
+    parser.process(application);
+
+    const quandrel::SlotFolderChoice choice = quandrel::chooseSlotFolder(parser);
+    if (!choice.error.isEmpty()) {
+        std::fprintf(stderr, "quandrel: %s\n", qPrintable(choice.error));
+        if (choice.fromMenu) {
+            // Started from the menu, there is no terminal to read it.
+            QMessageBox::critical(nullptr, QApplication::translate("main", "Quandrel Password Generator"),
+                                  choice.error);
+        }
+        return 2;
+    }
+    quandrel::MainWindow window(choice.folder);
     window.show();
     return application.exec();
 }

@@ -35,19 +35,22 @@ void SlotPanel::createLayout()
     setAccessibleName(title());
 
     for (int n = 0; n < kSlotCount; ++n) {
+        const int slot = n + 1;
         const int top = kFirstTop + kRowPitch * n;
-        const QString file = QString::fromStdString(SlotStore::fileName(n + 1));
-        auto* load = new QPushButton(tr("Loadgame %1").arg(n + 1), this);
+        // The full path, so a player who started the editor from the menu learns where slots are.
+        const QString file = QString::fromStdString(m_commands.store().describe(slot));
+
+        auto* load = new QPushButton(tr("Loadgame %1").arg(slot), this);
         load->setObjectName(controlName(QStringLiteral("Command3"), n));
         load->setGeometry(twipsRect(kLoadLeft, top, kButtonWidth, kButtonHeight));
-        load->setAccessibleName(tr("Load slot %1").arg(n + 1));
+        load->setAccessibleName(tr("Load slot %1").arg(slot));
         load->setToolTip(tr("Load the password saved in %1").arg(file));
         m_loadButtons[static_cast<std::size_t>(n)] = load;
 
-        auto* save = new QPushButton(tr("Savegame %1").arg(n + 1), this);
+        auto* save = new QPushButton(tr("Savegame %1").arg(slot), this);
         save->setObjectName(controlName(QStringLiteral("Command2"), n));
         save->setGeometry(twipsRect(kSaveLeft, top, kButtonWidth, kButtonHeight));
-        save->setAccessibleName(tr("Save slot %1").arg(n + 1));
+        save->setAccessibleName(tr("Save slot %1").arg(slot));
         save->setToolTip(tr("Save the password to %1").arg(file));
         m_saveButtons[static_cast<std::size_t>(n)] = save;
     }

@@ -14,7 +14,8 @@ namespace quandrel {
 class SlotCommands;
 
 // The five "Loadgame" and five "Savegame" buttons. Button n of either column acts on slot n + 1;
-// a failed save or load leaves the editor as it was and says why in a message box.
+// their tooltips name the slot files, and a failed save or load leaves the editor as it was and
+// says why in a message box.
 class SlotPanel final : public QGroupBox {
     Q_OBJECT
 

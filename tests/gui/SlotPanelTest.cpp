@@ -1,6 +1,7 @@
 #include "EditorWindowTest.h"
 
 #include "codec/Password.h"
+#include "gui/SlotPanel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +19,7 @@ class SlotPanelTest final : public EditorWindowTest {
 
 private slots:
     void saveThenLoadEverySlot();
+    void tooltipsNameTheSlotFiles();
     void failuresAreShownAndLoseNothing_data();
     void failuresAreShownAndLoseNothing();
 
@@ -27,6 +29,19 @@ private:
     QMessageBox* errorBox() const;
     QDir directory() const { return QDir(slotFolder().path()); }
 };
+
+void SlotPanelTest::tooltipsNameTheSlotFiles()
+{
+    // The full path of each slot file in the window's slot folder.
+    const auto* load = control<QPushButton>(indexed("Command3", 0));
+    QVERIFY(load);
+    QCOMPARE(load->toolTip(),
+             QStringLiteral("Load the password saved in %1").arg(directory().filePath(QStringLiteral("sgame01.txt"))));
+    const auto* save = control<QPushButton>(indexed("Command2", 4));
+    QVERIFY(save);
+    QCOMPARE(save->toolTip(),
+             QStringLiteral("Save the password to %1").arg(directory().filePath(QStringLiteral("sgame05.txt"))));
+}
 
 QByteArray SlotPanelTest::slotBytes(int slot) const
 {

@@ -1,0 +1,59 @@
+#include "EditorOptions.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace quandrel {
+
+namespace {
+
+const QString kSlotDir = QStringLiteral("slot-dir");
+const QString kUserSlots = QStringLiteral("user-slots");
+
+QString userDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
+
+std::filesystem::path toPath(const QString& folder) { return QFile::encodeName(folder).toStdString(); }
+
+} // namespace
+
+void addEditorOptions(QCommandLineParser& parser)
+{
+    parser.addOption({kSlotDir,
+                      QCoreApplication::translate("EditorOptions", "Keep the slot files sgame01.txt to sgame05.txt in "
+                                                                   "<folder> instead of the working directory."),
+                      QCoreApplication::translate("EditorOptions", "folder")});
+    parser.addOption(
+        {kUserSlots, QCoreApplication::translate("EditorOptions", "Keep the slot files in your own data folder (%1), "
+                                                                  "created when missing, as the application menu does.")
+                         .arg(QDir::toNativeSeparators(userDataFolder()))});
+}
+
+SlotFolderChoice chooseSlotFolder(const QCommandLineParser& parser)
+{
+    const bool named = parser.isSet(kSlotDir);
+    if (named && parser.isSet(kUserSlots)) {
+        return {{}, QCoreApplication::translate("EditorOptions", "Choose either --slot-dir or --user-slots.")};
+    }
+    if (named) {
+        const QString folder = parser.value(kSlotDir);
+        if (!QFileInfo(folder).isDir()) {
+            return {{}, QCoreApplication::translate("EditorOptions", "No folder %1").arg(folder)};
+        }
+        return {toPath(folder), {}};
+    }
+    if (parser.isSet(kUserSlots)) {
+        const QString folder = userDataFolder();
+        if (folder.isEmpty() || !QDir().mkpath(folder)) {
+            return {
+                {}, QCoreApplication::translate("EditorOptions", "Cannot create the data folder %1").arg(folder), true};
+        }
+        return {toPath(folder), {}, true};
+    }
+    // Started from a terminal, slots stay where a player has always kept them.
+    return {".", {}};
+}
+
+} // namespace quandrel
