@@ -28,6 +28,8 @@ int runCommandLine(int argc, const char* const* argv, std::istream& in, std::ost
 {
     CLI::App app{"Composes, decodes and checks Quandrel passwords.", "quandrel-pass"};
     app.require_subcommand(1);
+    // CLI11 takes "/name" for an option on Windows; here it stays a path, as on every system.
+    app.allow_windows_style_options(false);
 
     std::string stateFile;
     auto* encode = app.add_subcommand("encode", "Print the password of a JSON game state (fields left out keep "
