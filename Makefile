@@ -12,7 +12,7 @@ SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_aft
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 .PHONY: all deps configure build run test sanitize-build test-sanitize fuzz bench format clean \
-	package test-package
+	package test-package test-windows windows-cli windows-deps
 
 all: build
 
@@ -52,6 +52,19 @@ test-sanitize: sanitize-build
 fuzz: sanitize-build
 	$(SANITIZER_ENV) FUZZ_SECONDS=$(FUZZ_SECONDS) cmake --build $(SANITIZE_DIR) --target fuzz
 
+windows-deps:
+	@scripts/install-deps windows
+
+# The parts without Qt, cross-built for Windows, and their tests run under wine.
+test-windows: windows-deps
+	scripts/build-windows
+	scripts/test-windows
+
+# quandrel-pass.exe for Windows, one file with its runtime inside.
+windows-cli: windows-deps
+	scripts/build-windows quandrel-pass
+	@ls -l build-windows/quandrel/src/cli/quandrel-pass.exe
+
 bench: build
 	$(BUILD_DIR)/bench/codec_bench
 
@@ -77,4 +90,4 @@ test-package: package
 	QT_QPA_PLATFORM=offscreen quandrel --version
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR) build-windows

@@ -68,6 +68,8 @@ int parseAndRun(int argc, const char* const* argv, std::istream& in, std::ostrea
 {
     CLI::App app{"Composes, decodes and checks Quandrel passwords.", "quandrel-pass"};
     app.require_subcommand(1);
+    // CLI11 takes "/name" for an option on Windows; here it stays a path, as on every system.
+    app.allow_windows_style_options(false);
     app.set_version_flag("--version", std::string("quandrel-pass ") + kVersion, "Print the version and exit");
     app.footer(footer("  quandrel-pass decode UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A\n"
                       "  quandrel-pass help decode\n",

@@ -2,6 +2,7 @@
 
 #include "codec/Password.h"
 #include "codec/Sections.h"
+#include "platform/LocalTime.h"
 
 #include <algorithm>
 #include <ctime>
@@ -104,9 +105,7 @@ EditorModel::EditorModel(Clock clock) : m_controls(EditorControls::initial()), m
 
 std::string EditorModel::systemTimeOfDay()
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    const std::tm local = platform::localTime(std::time(nullptr));
     char text[64];
     const std::size_t length = std::strftime(text, sizeof text, "%X", &local);
     return std::string(text, length);

@@ -1,55 +1,32 @@
 #include "SlotFile.h"
 
 #include "SlotField.h"
+#include "platform/InputFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <algorithm>
+#include <system_error>
 
 namespace quandrel {
 
-namespace {
-
-[[noreturn]] void failWithErrno() { throw SlotReadError(std::strerror(errno)); }
-
-} // namespace
-
 std::string readFirstField(const std::filesystem::path& path)
 {
-    // Non-blocking, so that a FIFO is refused instead of freezing the window.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        failWithErrno();
-    }
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-
-    struct stat status {};
-    if (::fstat(fd, &status) != 0) {
-        failWithErrno();
-    }
-    if (!S_ISREG(status.st_mode)) {
-        throw SlotReadError(S_ISDIR(status.st_mode) ? "it is a directory, not a file" : "it is not a regular file");
-    }
-
     std::string contents;
-    char buffer[4096];
-    while (contents.size() < kSlotReadLimit && contents.find_first_of("\r\n") == std::string::npos) {
-        const ssize_t got = ::read(fd, buffer, std::min(sizeof buffer, kSlotReadLimit - contents.size()));
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
+    try {
+        platform::InputFile file(path);
+        if (file.kind() != platform::InputFile::Kind::RegularFile) {
+            throw SlotReadError(file.kind() == platform::InputFile::Kind::Directory ? "it is a directory, not a file"
+                                                                                    : "it is not a regular file");
+        }
+        char buffer[4096];
+        while (contents.size() < kSlotReadLimit && contents.find_first_of("\r\n") == std::string::npos) {
+            const std::size_t got = file.read(buffer, std::min(sizeof buffer, kSlotReadLimit - contents.size()));
+            if (got == 0) {
+                break;
             }
-            failWithErrno();
+            contents.append(buffer, got);
         }
-        if (got == 0) {
-            break;
-        }
-        contents.append(buffer, static_cast<std::size_t>(got));
+    } catch (const std::system_error& error) {
+        throw SlotReadError(error.code().message());
     }
     std::optional<std::string> field = firstSlotField(contents);
     if (!field) {

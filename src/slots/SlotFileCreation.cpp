@@ -2,10 +2,9 @@
 
 #include "NewSlotTemporaries.h"
 #include "QtFileName.h"
+#include "platform/NewFileMode.h"
 
 #include <QTemporaryFile>
-
-#include <sys/stat.h>
 
 namespace quandrel {
 
@@ -17,23 +16,22 @@ bool existsInAnyForm(const std::filesystem::path& path)
     return std::filesystem::symlink_status(path, ignored).type() != std::filesystem::file_type::not_found;
 }
 
-// What a plain new file gets: read and write for everyone, less the umask. A temporary file
-// starts private, so the published slot would otherwise be readable by its owner only.
+// What a plain new file gets. A temporary file starts private, so the published slot would
+// otherwise be readable by its owner only.
 QFileDevice::Permissions newFilePermissions()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    QFileDevice::Permissions permissions;
-    const std::pair<mode_t, QFileDevice::Permissions> bits[] = {
-        {S_IRUSR, QFileDevice::ReadOwner | QFileDevice::ReadUser},
-        {S_IWUSR, QFileDevice::WriteOwner | QFileDevice::WriteUser},
-        {S_IRGRP, QFileDevice::ReadGroup},
-        {S_IWGRP, QFileDevice::WriteGroup},
-        {S_IROTH, QFileDevice::ReadOther},
-        {S_IWOTH, QFileDevice::WriteOther},
+    const unsigned mode = platform::newFileMode();
+    const std::pair<unsigned, QFileDevice::Permissions> bits[] = {
+        {0400U, QFileDevice::ReadOwner | QFileDevice::ReadUser},
+        {0200U, QFileDevice::WriteOwner | QFileDevice::WriteUser},
+        {0040U, QFileDevice::ReadGroup},
+        {0020U, QFileDevice::WriteGroup},
+        {0004U, QFileDevice::ReadOther},
+        {0002U, QFileDevice::WriteOther},
     };
+    QFileDevice::Permissions permissions;
     for (const auto& [bit, permission] : bits) {
-        if ((mask & bit) == 0) {
+        if ((mode & bit) != 0) {
             permissions |= permission;
         }
     }

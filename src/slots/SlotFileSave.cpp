@@ -1,8 +1,8 @@
 #include "SlotFileSave.h"
 
-#include "FileOwner.h"
 #include "QtFileName.h"
 #include "SlotWriteError.h"
+#include "platform/FileOwner.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -69,7 +69,7 @@ void saveSlotFile(const std::filesystem::path& path, std::string_view bytes, con
         throw SlotWriteError("could not save", reasonOf(*file));
     }
     if (target.exists()) {
-        keepOwner(file->handle(), target.ownerId(), target.groupId());
+        platform::keepOwner(file->handle(), target.ownerId(), target.groupId());
     }
     if (!writeAll(*file, bytes) || !file->commit()) {
         const std::string reason = reasonOf(*file);

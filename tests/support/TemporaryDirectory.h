@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <set>
-#include <stdlib.h>
 #include <string>
 
 namespace quandrel::test {
@@ -14,8 +14,10 @@ class TemporaryDirectory final {
 public:
     TemporaryDirectory()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quandrel-test-XXXXXX").string();
-        m_path = ::mkdtemp(pattern.data());
+        std::random_device random;
+        do {
+            m_path = std::filesystem::temp_directory_path() / ("quandrel-test-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(m_path));
     }
     ~TemporaryDirectory()
     {

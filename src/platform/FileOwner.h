@@ -1,6 +1,6 @@
 #pragma once
 
-namespace quandrel {
+namespace quandrel::platform {
 
 // Gives the open file `handle` (QFileDevice::handle()) the owner and group of the file it is
 // to replace, as far as the system allows: root may set both, a user only a group of their
@@ -8,4 +8,4 @@ namespace quandrel {
 // such owners.
 void keepOwner(int handle, unsigned owner, unsigned group);
 
-} // namespace quandrel
+} // namespace quandrel::platform

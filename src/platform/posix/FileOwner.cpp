@@ -1,9 +1,9 @@
-#include "FileOwner.h"
+#include "platform/FileOwner.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace quandrel {
+namespace quandrel::platform {
 
 void keepOwner(int handle, unsigned owner, unsigned group)
 {
@@ -22,4 +22,4 @@ void keepOwner(int handle, unsigned owner, unsigned group)
     }
 }
 
-} // namespace quandrel
+} // namespace quandrel::platform
