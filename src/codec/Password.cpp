@@ -17,6 +17,28 @@ constexpr std::array<unsigned char, 256> makeChecksumWeights()
 
 constexpr auto kChecksumWeights = makeChecksumWeights();
 
+// Each symbol's character and what it adds to the checksum, by body place and value.
+struct WrittenSymbol {
+    char character;
+    unsigned char weight;
+};
+
+using WrittenSymbolTable = std::array<std::array<WrittenSymbol, kSymbolCount>, kBodyLength>;
+
+constexpr WrittenSymbolTable makeWrittenSymbols()
+{
+    WrittenSymbolTable table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        for (std::size_t v = 0; v < kSymbolCount; ++v) {
+            const char c = kAlphabets[i % 4][v];
+            table[i][v] = {c, kChecksumWeights[static_cast<unsigned char>(c)]};
+        }
+    }
+    return table;
+}
+
+constexpr auto kWrittenSymbols = makeWrittenSymbols();
+
 } // namespace
 
 std::string checksumOf(std::string_view body)
@@ -68,12 +90,25 @@ std::string checksumLine(std::string_view checksum, std::string_view timeOfDay)
     return line;
 }
 
+void writePassword(const GameState& state, std::span<char, kPasswordLength> out)
+{
+    const BodySymbols body = bodySymbols(state);
+    // Every symbol is in the checksum alphabet, so 43 of them sum to at least 43: two digits.
+    unsigned sum = 0;
+#pragma GCC unroll 43
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        const WrittenSymbol symbol = kWrittenSymbols[i][body[i]];
+        out[i] = symbol.character;
+        sum += symbol.weight;
+    }
+    out[kBodyLength] = kHexDigits[(sum >> 4) & 0xFU];
+    out[kBodyLength + 1] = kHexDigits[sum & 0xFU];
+}
+
 std::string encodePassword(const GameState& state)
 {
-    std::string password;
-    password.reserve(kPasswordLength);
-    appendBody(password, state);
-    password += checksumOf(password);
+    std::string password(kPasswordLength, '\0');
+    writePassword(state, std::span<char, kPasswordLength>(password.data(), kPasswordLength));
     return password;
 }
 

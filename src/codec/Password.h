@@ -4,6 +4,7 @@
 #include "Sections.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,9 @@ std::array<std::string, kDisplayGroupCount> displayGroups(std::string_view passw
 std::string checksumLine(std::string_view checksum, std::string_view timeOfDay);
 
 std::string encodePassword(const GameState& state);
+
+// Writes the password of a state into a caller's buffer, so that batch work never allocates.
+void writePassword(const GameState& state, std::span<char, kPasswordLength> out);
 
 // The password of the initial game state, which a new save slot receives.
 const std::string& initialPassword();
