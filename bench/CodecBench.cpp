@@ -134,6 +134,17 @@ void RepairSlowestSampledSlip(benchmark::State& bench)
 }
 BENCHMARK(RepairSlowestSampledSlip)->Unit(benchmark::kMillisecond);
 
+// The most candidates known: a valid symbol at every place and thousands of pairs of changes
+// that match the checksum.
+void RepairMostCandidates(benchmark::State& bench)
+{
+    const std::string typed = std::string(43, 'U') + "1A";
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(suggestRepairs(typed));
+    }
+}
+BENCHMARK(RepairMostCandidates)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 BENCHMARK_MAIN();

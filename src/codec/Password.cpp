@@ -6,17 +6,6 @@ namespace quandrel {
 
 namespace {
 
-constexpr std::array<unsigned char, 256> makeChecksumWeights()
-{
-    std::array<unsigned char, 256> weights{};
-    for (std::size_t j = 0; j < kChecksumAlphabet.size(); ++j) {
-        weights[static_cast<unsigned char>(kChecksumAlphabet[j])] = static_cast<unsigned char>(j + 1);
-    }
-    return weights;
-}
-
-constexpr auto kChecksumWeights = makeChecksumWeights();
-
 // Each symbol's character and what it adds to the checksum, by body place and value.
 struct WrittenSymbol {
     char character;
@@ -31,7 +20,7 @@ constexpr WrittenSymbolTable makeWrittenSymbols()
     for (std::size_t i = 0; i < table.size(); ++i) {
         for (std::size_t v = 0; v < kSymbolCount; ++v) {
             const char c = kAlphabets[i % 4][v];
-            table[i][v] = {c, kChecksumWeights[static_cast<unsigned char>(c)]};
+            table[i][v] = {c, static_cast<unsigned char>(checksumWeight(c))};
         }
     }
     return table;
@@ -45,7 +34,7 @@ std::string checksumOf(std::string_view body)
 {
     int sum = 0;
     for (std::size_t i = 0; i < body.size() && i < static_cast<std::size_t>(kPasswordLength); ++i) {
-        sum += kChecksumWeights[static_cast<unsigned char>(body[i])];
+        sum += checksumWeight(body[i]);
     }
     // The last two digits of the sum in hex: its low byte, or a single digit below 16 (which a
     // 43-symbol body, summing to at least 43, never reaches).

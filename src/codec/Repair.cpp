@@ -46,17 +46,7 @@ std::string_view lookAlikesOf(char c)
 
 bool looksAlike(char a, char b) { return lookAlikesOf(a).find(b) != std::string_view::npos; }
 
-int weightOf(char c)
-{
-    const auto found = kChecksumAlphabet.find(c);
-    return found == std::string_view::npos ? 0 : static_cast<int>(found) + 1;
-}
-
-int hexValue(char c)
-{
-    const auto found = kHexDigits.find(c);
-    return found == std::string_view::npos ? -1 : static_cast<int>(found);
-}
+int hexValue(char c) { return isValidAt(c, kPasswordLength) ? checksumWeight(c) - 1 : -1; }
 
 struct Option {
     char to;
@@ -71,7 +61,8 @@ std::vector<Option> optionsAt(std::string_view password, int k)
     std::vector<Option> options;
     for (const char to : acceptedAt(k)) {
         if (to != from) {
-            options.push_back({to, k <= kBodyLength ? weightOf(to) - weightOf(from) : 0, looksAlike(from, to)});
+            options.push_back(
+                {to, k <= kBodyLength ? checksumWeight(to) - checksumWeight(from) : 0, looksAlike(from, to)});
         }
     }
     return options;
@@ -216,7 +207,7 @@ public:
         : m_password(password), m_text(textOf(password)), m_best(maxResults, Repeats::Impossible)
     {
         for (int k = 1; k <= kBodyLength; ++k) {
-            m_bodySum += weightOf(password[static_cast<std::size_t>(k - 1)]);
+            m_bodySum += checksumWeight(password[static_cast<std::size_t>(k - 1)]);
         }
         for (int k = 1; k <= kPasswordLength; ++k) {
             if (!isValidAt(password[static_cast<std::size_t>(k - 1)], k)) {
@@ -260,7 +251,7 @@ private:
         for (const Option& first : m_options[static_cast<std::size_t>(k1)]) {
             const char to2 = secondCharacter(k1, first, k2);
             if (to2 != '\0' && to2 != from2 && isValidAt(to2, k2)) {
-                const Option second{to2, k2 <= kBodyLength ? weightOf(to2) - weightOf(from2) : 0,
+                const Option second{to2, k2 <= kBodyLength ? checksumWeight(to2) - checksumWeight(from2) : 0,
                                     looksAlike(from2, to2)};
                 keep({{k1, first}, {k2, second}}, 2);
             }
@@ -287,7 +278,7 @@ private:
         }
         // The weight at k2 that brings the sum's low byte to the checksum; weights are 1 to 36.
         const int weight =
-            ((wanted - (sum - weightOf(m_password[static_cast<std::size_t>(k2 - 1)]))) % 256 + 256) % 256;
+            ((wanted - (sum - checksumWeight(m_password[static_cast<std::size_t>(k2 - 1)]))) % 256 + 256) % 256;
         return weight >= 1 && weight <= static_cast<int>(kChecksumAlphabet.size())
                    ? kChecksumAlphabet[static_cast<std::size_t>(weight - 1)]
                    : '\0';
@@ -372,7 +363,7 @@ private:
         for (int k = 1; k <= kPasswordLength; ++k) {
             const char c = candidate[static_cast<std::size_t>(k - 1)];
             invalid += isValidAt(c, k) ? 0 : 1;
-            sum += k <= kBodyLength ? weightOf(c) : 0;
+            sum += k <= kBodyLength ? checksumWeight(c) : 0;
         }
         // Worked out once for the candidate as it stands, and only if one of its corrections may be kept.
         const PasswordText unchanged = candidate;
@@ -402,7 +393,7 @@ private:
                 if (!isValidAt(other, j)) {
                     continue;
                 }
-                const int changedSum = j <= kBodyLength ? sum + weightOf(other) - weightOf(original) : sum;
+                const int changedSum = j <= kBodyLength ? sum + checksumWeight(other) - checksumWeight(original) : sum;
                 candidate[at] = other;
                 if (checksumMatches(changedSum, candidate[kBodyLength], candidate[kBodyLength + 1])) {
                     // The slip's place in the typed text, which the put-back or taken-out character shifts.
