@@ -52,6 +52,7 @@ fuzz: sanitize-build
 
 bench: build
 	$(BUILD_DIR)/bench/codec_bench
+	$(BUILD_DIR)/bench/cli_bench
 
 format: configure
 	cmake --build $(BUILD_DIR) --target format
