@@ -86,10 +86,12 @@ private:
 };
 
 // A four-bit group that is no digit code reads as 0.
-char digitAt(const BodyBits& bits, int first)
+char digitOf(std::uint32_t code) { return static_cast<char>('0' + (code <= 9 ? code : 0)); }
+
+// A counter from its sixteen bits: tens, units, a zero nibble, then hundreds.
+std::string counterOf(std::uint32_t bits)
 {
-    const unsigned code = bits.bits(first, 4);
-    return static_cast<char>('0' + (code <= 9 ? code : 0));
+    return {digitOf(bits & 0xFU), digitOf(bits >> 12), digitOf((bits >> 8) & 0xFU)};
 }
 
 std::optional<WorldState> worldStateFromCode(unsigned code)
@@ -167,12 +169,15 @@ std::string InvalidSymbol::reason() const
 DecodedState decodeSlotText(std::string_view text)
 {
     const BodyBits bits(text);
-    // Each counter's hundreds, tens and units, sixteen bits apart.
-    const auto counter = [&bits](int base) {
-        return std::string{digitAt(bits, base + 13), digitAt(bits, base + 1), digitAt(bits, base + 5)};
-    };
-    DecodedState decoded;
-    decoded.counters = {counter(0), counter(16), counter(32)};
+    // Built in place: the counters are the first 48 bits, sixteen for each.
+    DecodedState decoded{
+        .counters = {counterOf(bits.bits(1, 16)), counterOf(bits.bits(17, 16)), counterOf(bits.bits(33, 16))},
+        .values = {},
+        .flags = {},
+        .worldStates = {},
+        .objects = {},
+        .shield = {},
+        .warrior = {}};
 
     // Lower experience, lower vitality, upper experience, upper vitality, eight bits apart.
     for (int k = 0; k < kValueCount; ++k) {
