@@ -33,8 +33,8 @@ constexpr auto kWrittenSymbols = makeWrittenSymbols();
 std::string checksumOf(std::string_view body)
 {
     int sum = 0;
-    for (std::size_t i = 0; i < body.size() && i < static_cast<std::size_t>(kPasswordLength); ++i) {
-        sum += checksumWeight(body[i]);
+    for (const char c : body.substr(0, kPasswordLength)) {
+        sum += checksumWeight(c);
     }
     // The last two digits of the sum in hex: its low byte, or a single digit below 16 (which a
     // 43-symbol body, summing to at least 43, never reaches).
