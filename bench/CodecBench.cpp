@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <random>
 #include <vector>
 
@@ -34,6 +35,21 @@ void EncodePassword(benchmark::State& bench)
         benchmark::Counter(static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(EncodePassword);
+
+// The same into one reused buffer, as batch work does: no allocation per password.
+void EncodePasswordIntoBuffer(benchmark::State& bench)
+{
+    const auto states = sampleStates();
+    std::array<char, kPasswordLength> password{};
+    std::size_t i = 0;
+    for (auto _ : bench) {
+        writePassword(states[i++ % states.size()], password);
+        benchmark::DoNotOptimize(password);
+    }
+    bench.counters["passwords/s"] =
+        benchmark::Counter(static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
+}
+BENCHMARK(EncodePasswordIntoBuffer);
 
 void DecodePassword(benchmark::State& bench)
 {
@@ -117,6 +133,17 @@ void RepairSlowestSampledSlip(benchmark::State& bench)
     }
 }
 BENCHMARK(RepairSlowestSampledSlip)->Unit(benchmark::kMillisecond);
+
+// The most candidates known: a valid symbol at every place and thousands of pairs of changes
+// that match the checksum.
+void RepairMostCandidates(benchmark::State& bench)
+{
+    const std::string typed = std::string(43, 'U') + "1A";
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(suggestRepairs(typed));
+    }
+}
+BENCHMARK(RepairMostCandidates)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

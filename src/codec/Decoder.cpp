@@ -1,68 +1,97 @@
 #include "Decoder.h"
 
 #include "Alphabets.h"
+#include "FlagBits.h"
 #include "Sections.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace quandrel {
 
 namespace {
 
-// The 215-bit text of the body, packed most significant bit first into 64-bit words and
-// read through 1-based bit numbers; characters missing from a short text read as zero bits.
+// The 215-bit text of the body, read through 1-based bit numbers; characters missing from a
+// short text read as zero bits. Each word holds twelve symbols (60 bits, first symbol highest),
+// so that the words are built independently of each other in registers.
 class BodyBits final {
 public:
     explicit BodyBits(std::string_view text)
     {
-        const std::size_t present = std::min(text.size(), static_cast<std::size_t>(kBodyLength));
-        for (std::size_t i = 0; i < present; ++i) {
-            const int value = symbolValue(text[i], positionInGroup(static_cast<int>(i) + 1));
-            if (value < 0) {
-                throw InvalidSymbol(static_cast<int>(i) + 1, text[i]);
+        // Missing characters are padded with each position's zero symbol, so that every word
+        // is built the same way, four symbols of known positions at a time.
+        std::array<char, kPaddedLength> padded = kZeroSymbols;
+        if (!text.empty()) {
+            std::memcpy(padded.data(), text.data(), std::min(text.size(), static_cast<std::size_t>(kBodyLength)));
+        }
+        int invalid = 0;
+        for (std::size_t w = 0; w < kWordCount; ++w) {
+            std::uint64_t word = 0;
+            for (std::size_t i = w * kSymbolsPerWord; i < (w + 1) * kSymbolsPerWord; i += 4) {
+                const int v0 = detail::kSymbolValues[0][static_cast<unsigned char>(padded[i])];
+                const int v1 = detail::kSymbolValues[1][static_cast<unsigned char>(padded[i + 1])];
+                const int v2 = detail::kSymbolValues[2][static_cast<unsigned char>(padded[i + 2])];
+                const int v3 = detail::kSymbolValues[3][static_cast<unsigned char>(padded[i + 3])];
+                invalid |= v0 | v1 | v2 | v3;
+                word = (word << 20) | static_cast<std::uint64_t>((v0 << 15) | (v1 << 10) | (v2 << 5) | v3);
             }
-            place(5 * i, static_cast<std::uint64_t>(value), 5);
+            m_words[w] = word;
+        }
+        if (invalid < 0) {
+            throwFirstInvalidSymbol(text);
         }
     }
 
-    bool bit(int n) const
-    {
-        const auto at = static_cast<std::size_t>(n - 1);
-        return ((m_words[at / 64] >> (63 - at % 64)) & 1U) != 0;
-    }
+    bool bit(int n) const { return bits(n, 1) != 0; }
 
-    // `count` (at most 5) bits from bit `first` on, the first one highest.
-    unsigned bits(int first, int count) const
+    // `count` (at most 32) bits from bit `first` on, the first one highest.
+    std::uint32_t bits(int first, int count) const
     {
         const auto start = static_cast<std::size_t>(first - 1);
-        const std::size_t word = start / 64;
-        const std::size_t offset = start % 64;
-        // The two words around the field, as one 128-bit window.
-        const unsigned __int128 window = (static_cast<unsigned __int128>(m_words[word]) << 64) | m_words[word + 1];
-        const auto shift = static_cast<unsigned>(128 - offset - static_cast<std::size_t>(count));
-        return static_cast<unsigned>((window >> shift) & ((1U << count) - 1U));
+        const std::size_t word = start / kWordBits;
+        const std::size_t offset = start % kWordBits;
+        // The two words around the field, as one 120-bit window.
+        const unsigned __int128 window =
+            (static_cast<unsigned __int128>(m_words[word]) << kWordBits) | m_words[word + 1];
+        const auto shift = static_cast<unsigned>(2 * kWordBits - offset - static_cast<std::size_t>(count));
+        return static_cast<std::uint32_t>((window >> shift) & ((std::uint64_t{1} << count) - 1U));
     }
 
 private:
-    void place(std::size_t start, std::uint64_t value, std::size_t count)
+    static constexpr std::size_t kSymbolsPerWord = 12;
+    static constexpr std::size_t kWordBits = kSymbolsPerWord * kBitsPerSymbol;
+    static constexpr std::size_t kWordCount = (kBodyLength + kSymbolsPerWord - 1) / kSymbolsPerWord;
+    static constexpr std::size_t kPaddedLength = kSymbolsPerWord * kWordCount;
+
+    static constexpr std::array<char, kPaddedLength> kZeroSymbols = [] {
+        std::array<char, kPaddedLength> symbols{};
+        for (std::size_t i = 0; i < symbols.size(); ++i) {
+            symbols[i] = kAlphabets[i % 4][0];
+        }
+        return symbols;
+    }();
+
+    [[noreturn]] static void throwFirstInvalidSymbol(std::string_view text)
     {
-        const std::size_t word = start / 64;
-        const std::size_t offset = start % 64;
-        const unsigned __int128 shifted = static_cast<unsigned __int128>(value) << (128 - offset - count);
-        m_words[word] |= static_cast<std::uint64_t>(shifted >> 64);
-        m_words[word + 1] |= static_cast<std::uint64_t>(shifted);
+        for (std::size_t i = 0;; ++i) {
+            if (symbolValue(text[i], positionInGroup(static_cast<int>(i) + 1)) < 0) {
+                throw InvalidSymbol(static_cast<int>(i) + 1, text[i]);
+            }
+        }
     }
 
     // One spare word so that a window never reads past the end.
-    std::array<std::uint64_t, 5> m_words{};
+    std::array<std::uint64_t, kWordCount + 1> m_words{};
 };
 
 // A four-bit group that is no digit code reads as 0.
-char digitAt(const BodyBits& bits, int first)
+char digitOf(std::uint32_t code) { return static_cast<char>('0' + (code <= 9 ? code : 0)); }
+
+// A counter from its sixteen bits: tens, units, a zero nibble, then hundreds.
+std::string counterOf(std::uint32_t bits)
 {
-    const unsigned code = bits.bits(first, 4);
-    return static_cast<char>('0' + (code <= 9 ? code : 0));
+    return {digitOf(bits & 0xFU), digitOf(bits >> 12), digitOf((bits >> 8) & 0xFU)};
 }
 
 std::optional<WorldState> worldStateFromCode(unsigned code)
@@ -111,18 +140,15 @@ void decodeWorlds(const BodyBits& bits, DecodedState& decoded)
     // Walks section 2 the way it is written: a five-bit prefix, then per world its flags,
     // a spacer (not for worlds 5 and 9), its state, and a spacer after worlds 4 and 9.
     int n = 81 + 5;
+    // Unrolled, every bit number below is a constant.
+#pragma GCC unroll 10
     for (std::size_t w = 0; w < static_cast<std::size_t>(kWorldCount); ++w) {
-        for (std::size_t f = 0; f < static_cast<std::size_t>(kFlagsPerWorld); ++f) {
-            decoded.flags[w][f] = bits.bit(n++);
-        }
-        if (w != 5 && w != 9) {
-            ++n;
-        }
-        decoded.worldStates[w] = worldStateFromCode(bits.bits(n, 3));
-        n += 3;
-        if (w == 4 || w == 9) {
-            ++n;
-        }
+        const int spacerBefore = w != 5 && w != 9 ? 1 : 0;
+        const int spacerAfter = w == 4 || w == 9 ? 1 : 0;
+        const std::uint32_t group = bits.bits(n, kFlagsPerWorld + spacerBefore + 3);
+        spreadFlags<kFlagsPerWorld>(group >> (spacerBefore + 3), decoded.flags[w].data());
+        decoded.worldStates[w] = worldStateFromCode(group & 0b111U);
+        n += kFlagsPerWorld + spacerBefore + 3 + spacerAfter;
     }
 }
 
@@ -143,12 +169,15 @@ std::string InvalidSymbol::reason() const
 DecodedState decodeSlotText(std::string_view text)
 {
     const BodyBits bits(text);
-    DecodedState decoded;
-
-    for (std::size_t c = 0; c < static_cast<std::size_t>(kCounterCount); ++c) {
-        const int base = 16 * static_cast<int>(c);
-        decoded.counters[c] = {digitAt(bits, base + 13), digitAt(bits, base + 1), digitAt(bits, base + 5)};
-    }
+    // Built in place: the counters are the first 48 bits, sixteen for each.
+    DecodedState decoded{
+        .counters = {counterOf(bits.bits(1, 16)), counterOf(bits.bits(17, 16)), counterOf(bits.bits(33, 16))},
+        .values = {},
+        .flags = {},
+        .worldStates = {},
+        .objects = {},
+        .shield = {},
+        .warrior = {}};
 
     // Lower experience, lower vitality, upper experience, upper vitality, eight bits apart.
     for (int k = 0; k < kValueCount; ++k) {
@@ -157,12 +186,8 @@ DecodedState decodeSlotText(std::string_view text)
 
     decodeWorlds(bits, decoded);
 
-    for (int k = 0; k <= 5; ++k) {
-        decoded.objects[static_cast<std::size_t>(k)] = bits.bit(166 + k);
-    }
-    for (int k = 6; k <= 34; ++k) {
-        decoded.objects[static_cast<std::size_t>(k)] = bits.bit(170 + k);
-    }
+    spreadFlags<6>(bits.bits(166, 6), decoded.objects.data());
+    spreadFlags<29>(bits.bits(176, 29), decoded.objects.data() + 6);
     decoded.objects[35] = bits.bit(206);
     decoded.objects[36] = bits.bit(207);
     decoded.shield = shieldFromCode(bits.bit(205), bits.bit(208), bits.bit(209));

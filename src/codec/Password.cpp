@@ -6,24 +6,35 @@ namespace quandrel {
 
 namespace {
 
-constexpr std::array<unsigned char, 256> makeChecksumWeights()
+// Each symbol's character and what it adds to the checksum, by body place and value.
+struct WrittenSymbol {
+    char character;
+    unsigned char weight;
+};
+
+using WrittenSymbolTable = std::array<std::array<WrittenSymbol, kSymbolCount>, kBodyLength>;
+
+constexpr WrittenSymbolTable makeWrittenSymbols()
 {
-    std::array<unsigned char, 256> weights{};
-    for (std::size_t j = 0; j < kChecksumAlphabet.size(); ++j) {
-        weights[static_cast<unsigned char>(kChecksumAlphabet[j])] = static_cast<unsigned char>(j + 1);
+    WrittenSymbolTable table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        for (std::size_t v = 0; v < kSymbolCount; ++v) {
+            const char c = kAlphabets[i % 4][v];
+            table[i][v] = {c, static_cast<unsigned char>(checksumWeight(c))};
+        }
     }
-    return weights;
+    return table;
 }
 
-constexpr auto kChecksumWeights = makeChecksumWeights();
+constexpr auto kWrittenSymbols = makeWrittenSymbols();
 
 } // namespace
 
 std::string checksumOf(std::string_view body)
 {
     int sum = 0;
-    for (std::size_t i = 0; i < body.size() && i < static_cast<std::size_t>(kPasswordLength); ++i) {
-        sum += kChecksumWeights[static_cast<unsigned char>(body[i])];
+    for (const char c : body.substr(0, kPasswordLength)) {
+        sum += checksumWeight(c);
     }
     // The last two digits of the sum in hex: its low byte, or a single digit below 16 (which a
     // 43-symbol body, summing to at least 43, never reaches).
@@ -68,12 +79,25 @@ std::string checksumLine(std::string_view checksum, std::string_view timeOfDay)
     return line;
 }
 
+void writePassword(const GameState& state, std::span<char, kPasswordLength> out)
+{
+    const BodySymbols body = bodySymbols(state);
+    // Every symbol is in the checksum alphabet, so 43 of them sum to at least 43: two digits.
+    unsigned sum = 0;
+#pragma GCC unroll 43
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        const WrittenSymbol symbol = kWrittenSymbols[i][body[i]];
+        out[i] = symbol.character;
+        sum += symbol.weight;
+    }
+    out[kBodyLength] = kHexDigits[(sum >> 4) & 0xFU];
+    out[kBodyLength + 1] = kHexDigits[sum & 0xFU];
+}
+
 std::string encodePassword(const GameState& state)
 {
-    std::string password;
-    password.reserve(kPasswordLength);
-    appendBody(password, state);
-    password += checksumOf(password);
+    std::string password(kPasswordLength, '\0');
+    writePassword(state, std::span<char, kPasswordLength>(password.data(), kPasswordLength));
     return password;
 }
 

@@ -8,11 +8,6 @@ namespace quandrel {
 
 std::string_view acceptedAt(int k) { return k <= kBodyLength ? alphabetAt(positionInGroup(k)) : kHexDigits; }
 
-bool isValidAt(char c, int k)
-{
-    return k <= kBodyLength ? symbolValue(c, positionInGroup(k)) >= 0 : kHexDigits.find(c) != std::string_view::npos;
-}
-
 std::string normalizePassword(std::string_view typed)
 {
     std::string password;

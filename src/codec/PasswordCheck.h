@@ -1,5 +1,9 @@
 #pragma once
 
+#include "Alphabets.h"
+#include "Password.h"
+#include "Sections.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +32,12 @@ struct PasswordCheck {
 // The characters that may stand at place k (1 to 45): the alphabet of its position in group in
 // the body, the hex digits in the checksum.
 std::string_view acceptedAt(int k);
-bool isValidAt(char c, int k);
+
+inline bool isValidAt(char c, int k)
+{
+    return k <= kBodyLength ? symbolValue(c, positionInGroup(k)) >= 0
+                            : checksumWeight(c) >= 1 && checksumWeight(c) <= 16;
+}
 
 // A typed or pasted password as the codec reads it: blanks and dashes (grouping) removed and
 // lower-case letters raised, since no symbol is lower case.

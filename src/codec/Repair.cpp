@@ -8,7 +8,8 @@
 
 #include <algorithm>
 #include <array>
-#include <unordered_set>
+#include <cstdint>
+#include <optional>
 
 namespace quandrel {
 
@@ -16,30 +17,36 @@ namespace {
 
 constexpr std::array<std::string_view, 7> kLookAlikes = {"0ODQ", "1IL", "8B", "5S", "2Z", "6G", "UV"};
 
-// The characters that look like c, c itself left out.
-std::string lookAlikesOf(char c)
+// The characters that look like c, c itself left out, for every byte.
+using LookAlikeTable = std::array<std::array<char, 4>, 256>;
+
+constexpr LookAlikeTable makeLookAlikes()
 {
-    std::string others;
+    LookAlikeTable table{};
     for (const auto group : kLookAlikes) {
-        if (group.find(c) != std::string_view::npos) {
-            std::copy_if(group.begin(), group.end(), std::back_inserter(others), [c](char o) { return o != c; });
+        for (const char c : group) {
+            std::size_t n = 0;
+            for (const char o : group) {
+                if (o != c) {
+                    table[static_cast<unsigned char>(c)][n++] = o;
+                }
+            }
         }
     }
-    return others;
+    return table;
 }
 
-bool looksAlike(char a, char b)
+constexpr LookAlikeTable kLookAlikesOf = makeLookAlikes();
+
+std::string_view lookAlikesOf(char c)
 {
-    return std::any_of(kLookAlikes.begin(), kLookAlikes.end(), [a, b](std::string_view group) {
-        return group.find(a) != std::string_view::npos && group.find(b) != std::string_view::npos;
-    });
+    const auto& others = kLookAlikesOf[static_cast<unsigned char>(c)];
+    return {others.data(), static_cast<std::size_t>(std::find(others.begin(), others.end(), '\0') - others.begin())};
 }
 
-int weightOf(char c)
-{
-    const auto found = kChecksumAlphabet.find(c);
-    return found == std::string_view::npos ? 0 : static_cast<int>(found) + 1;
-}
+bool looksAlike(char a, char b) { return lookAlikesOf(a).find(b) != std::string_view::npos; }
+
+int hexValue(char c) { return isValidAt(c, kPasswordLength) ? checksumWeight(c) - 1 : -1; }
 
 struct Option {
     char to;
@@ -54,7 +61,8 @@ std::vector<Option> optionsAt(std::string_view password, int k)
     std::vector<Option> options;
     for (const char to : acceptedAt(k)) {
         if (to != from) {
-            options.push_back({to, k <= kBodyLength ? weightOf(to) - weightOf(from) : 0, looksAlike(from, to)});
+            options.push_back(
+                {to, k <= kBodyLength ? checksumWeight(to) - checksumWeight(from) : 0, looksAlike(from, to)});
         }
     }
     return options;
@@ -67,19 +75,139 @@ bool checksumMatches(int bodySum, char high, char low)
            low == kHexDigits[static_cast<std::size_t>(bodySum & 0xF)];
 }
 
+using PasswordText = std::array<char, kPasswordLength>;
+
+PasswordText textOf(std::string_view password)
+{
+    PasswordText text{};
+    std::copy_n(password.begin(), kPasswordLength, text.begin());
+    return text;
+}
+
+std::string_view viewOf(const PasswordText& text) { return {text.data(), text.size()}; }
+
+// The body places (bit k - 1 for place k) that this program would write differently after
+// reading the text; characters that are no symbol at their place read as that place's zero.
+// Each field lies within two neighbouring characters and is rewritten on its own, so a
+// correction can only give a text the encoder writes if it changes a character next to or at
+// each of these places.
+std::uint64_t rewrittenPlaces(PasswordText text)
+{
+    for (int k = 1; k <= kBodyLength; ++k) {
+        auto& c = text[static_cast<std::size_t>(k - 1)];
+        c = isValidAt(c, k) ? c : symbolFor(0, positionInGroup(k));
+    }
+    PasswordText again{};
+    writePassword(applyDecoded(decodeSlotText(viewOf(text)), GameState{}), again);
+    std::uint64_t places = 0;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kBodyLength); ++i) {
+        places |= text[i] != again[i] ? std::uint64_t{1} << i : 0;
+    }
+    return places;
+}
+
+// The body places at and next to place k, as bits like those of rewrittenPlaces.
+std::uint64_t placesAround(int k) { return (std::uint64_t{0b111} << k) >> 2; }
+
 // A password that this program writes for some state: decoded and encoded again, it comes back
 // unchanged. A slip seldom keeps every unused bit clear and every code in its table.
-bool isWrittenByEncoder(const std::string& password)
+bool isWrittenByEncoder(const PasswordText& password)
 {
-    return encodePassword(applyDecoded(decodeSlotText(password), GameState{})) == password;
+    PasswordText again{};
+    writePassword(applyDecoded(decodeSlotText(viewOf(password)), GameState{}), again);
+    return again == password;
 }
+
+// How a correction ranks: fewer changes other than look-alikes first, then fewer changes; among
+// equals, a password that the encoder writes first, then the order in which they were found.
+struct RepairRank {
+    int others;
+    int changes;
+    bool notWritten;
+    long order;
+
+    auto operator<=>(const RepairRank&) const = default;
+};
+
+// A correction found: its password and its one or two changes.
+struct Candidate {
+    PasswordText password;
+    std::array<Substitution, 2> changes;
+    int changeCount;
+};
+
+// Whether two candidates of a search may give the same password: distinct substitutions never
+// do, but a character put back at one place can give what it gives at the next.
+enum class Repeats { Impossible, Possible };
+
+// The best corrections found so far, each password once, sorted by rank. Only candidates that
+// could still be kept are checked against the encoder, and only the kept ones become Repairs.
+class BestRepairs final {
+public:
+    BestRepairs(std::size_t maxResults, Repeats repeats) : m_maxResults(maxResults), m_repeats(repeats) {}
+
+    // Offers the candidate found next; `written` says, when asked, whether the encoder writes it.
+    template <typename Written> void offer(const Candidate& candidate, Written written)
+    {
+        const long order = m_found++;
+        int others = 0;
+        for (int i = 0; i < candidate.changeCount; ++i) {
+            others += candidate.changes[static_cast<std::size_t>(i)].lookAlike ? 0 : 1;
+        }
+        RepairRank rank{others, candidate.changeCount, false, order};
+        if (m_maxResults == 0 || (m_kept.size() == m_maxResults && !(rank < m_kept.back().rank))) {
+            return;
+        }
+        rank.notWritten = !written();
+        const auto same = m_repeats == Repeats::Impossible
+                              ? m_kept.end()
+                              : std::find_if(m_kept.begin(), m_kept.end(), [&](const Kept& kept) {
+                                    return kept.candidate.password == candidate.password;
+                                });
+        if (same != m_kept.end()) {
+            if (!(rank < same->rank)) {
+                return;
+            }
+            m_kept.erase(same);
+        }
+        const auto at = std::upper_bound(m_kept.begin(), m_kept.end(), rank,
+                                         [](const RepairRank& r, const Kept& kept) { return r < kept.rank; });
+        m_kept.insert(at, {rank, candidate});
+        if (m_kept.size() > m_maxResults) {
+            m_kept.pop_back();
+        }
+    }
+
+    std::vector<Repair> repairs() const
+    {
+        std::vector<Repair> repairs;
+        for (const Kept& kept : m_kept) {
+            const auto& changes = kept.candidate.changes;
+            repairs.push_back({std::string(viewOf(kept.candidate.password)),
+                               {changes.begin(), changes.begin() + kept.candidate.changeCount}});
+        }
+        return repairs;
+    }
+
+private:
+    struct Kept {
+        RepairRank rank;
+        Candidate candidate;
+    };
+
+    std::size_t m_maxResults;
+    Repeats m_repeats;
+    long m_found = 0;
+    std::vector<Kept> m_kept;
+};
 
 class RepairSearch final {
 public:
-    explicit RepairSearch(std::string_view password) : m_password(password)
+    RepairSearch(std::string_view password, std::size_t maxResults)
+        : m_password(password), m_text(textOf(password)), m_best(maxResults, Repeats::Impossible)
     {
         for (int k = 1; k <= kBodyLength; ++k) {
-            m_bodySum += weightOf(password[static_cast<std::size_t>(k - 1)]);
+            m_bodySum += checksumWeight(password[static_cast<std::size_t>(k - 1)]);
         }
         for (int k = 1; k <= kPasswordLength; ++k) {
             if (!isValidAt(password[static_cast<std::size_t>(k - 1)], k)) {
@@ -87,6 +215,7 @@ public:
             }
             m_options[static_cast<std::size_t>(k)] = optionsAt(password, k);
         }
+        m_rewritten = rewrittenPlaces(m_text);
     }
 
     std::vector<Repair> run()
@@ -95,7 +224,9 @@ public:
             for (int k = 1; k <= kPasswordLength; ++k) {
                 if (m_invalid.empty() || m_invalid[0] == k) {
                     for (const Option& option : m_options[static_cast<std::size_t>(k)]) {
-                        consider({{k, option}});
+                        if (matches(m_bodySum + option.weightChange, {{k, option.to}})) {
+                            keep({{k, option}}, 1);
+                        }
                     }
                 }
             }
@@ -107,58 +238,96 @@ public:
                 }
             }
         }
-        return std::move(m_found);
+        return m_best.repairs();
     }
 
 private:
     using Change = std::pair<int, Option>;
 
+    // For each first change, the checksum leaves at most one character for the second place.
     void searchPair(int k1, int k2)
     {
+        const char from2 = m_password[static_cast<std::size_t>(k2 - 1)];
         for (const Option& first : m_options[static_cast<std::size_t>(k1)]) {
-            for (const Option& second : m_options[static_cast<std::size_t>(k2)]) {
-                consider({{k1, first}, {k2, second}});
+            const char to2 = secondCharacter(k1, first, k2);
+            if (to2 != '\0' && to2 != from2 && isValidAt(to2, k2)) {
+                const Option second{to2, k2 <= kBodyLength ? checksumWeight(to2) - checksumWeight(from2) : 0,
+                                    looksAlike(from2, to2)};
+                keep({{k1, first}, {k2, second}}, 2);
             }
         }
     }
 
-    void consider(std::initializer_list<Change> changes)
+    // The character at k2 that makes the checksum match after `first` at k1, or '\0' if none.
+    char secondCharacter(int k1, const Option& first, int k2) const
     {
-        int sum = m_bodySum;
+        const int sum = m_bodySum + first.weightChange;
+        const char high = k1 == kBodyLength + 1 ? first.to : m_password[kBodyLength];
+        const char low = m_password[kBodyLength + 1];
+        const char sumHigh = kHexDigits[static_cast<std::size_t>((sum >> 4) & 0xF)];
+        const char sumLow = kHexDigits[static_cast<std::size_t>(sum & 0xF)];
+        if (k2 == kBodyLength + 1) {
+            return low == sumLow ? sumHigh : '\0';
+        }
+        if (k2 == kBodyLength + 2) {
+            return high == sumHigh ? sumLow : '\0';
+        }
+        const int wanted = hexValue(high) * 16 + hexValue(low);
+        if (hexValue(high) < 0 || hexValue(low) < 0) {
+            return '\0';
+        }
+        // The weight at k2 that brings the sum's low byte to the checksum; weights are 1 to 36.
+        const int weight =
+            ((wanted - (sum - checksumWeight(m_password[static_cast<std::size_t>(k2 - 1)]))) % 256 + 256) % 256;
+        return weight >= 1 && weight <= static_cast<int>(kChecksumAlphabet.size())
+                   ? kChecksumAlphabet[static_cast<std::size_t>(weight - 1)]
+                   : '\0';
+    }
+
+    bool matches(int sum, std::initializer_list<std::pair<int, char>> changes) const
+    {
         char high = m_password[kBodyLength];
         char low = m_password[kBodyLength + 1];
-        for (const auto& [k, option] : changes) {
-            sum += option.weightChange;
+        for (const auto& [k, to] : changes) {
             if (k == kBodyLength + 1) {
-                high = option.to;
+                high = to;
             } else if (k == kBodyLength + 2) {
-                low = option.to;
+                low = to;
             }
         }
-        if (!checksumMatches(sum, high, low)) {
-            return;
-        }
-        Repair repair{std::string(m_password), {}};
+        return checksumMatches(sum, high, low);
+    }
+
+    void keep(std::initializer_list<Change> changes, int count)
+    {
+        Candidate candidate{m_text, {}, count};
+        std::uint64_t near = 0;
+        int i = 0;
         for (const auto& [k, option] : changes) {
             const auto at = static_cast<std::size_t>(k - 1);
-            repair.changes.push_back({k, m_password[at], option.to, option.lookAlike});
-            repair.password[at] = option.to;
+            candidate.changes[static_cast<std::size_t>(i++)] = {k, m_password[at], option.to, option.lookAlike};
+            candidate.password[at] = option.to;
+            near |= placesAround(k);
         }
-        m_found.push_back(std::move(repair));
+        m_best.offer(candidate, [&] { return (m_rewritten & ~near) == 0 && isWrittenByEncoder(candidate.password); });
     }
 
     std::string_view m_password;
+    PasswordText m_text;
     int m_bodySum = 0;
     std::vector<int> m_invalid;
     std::array<std::vector<Option>, kPasswordLength + 1> m_options;
-    std::vector<Repair> m_found;
+    std::uint64_t m_rewritten = 0;
+    BestRepairs m_best;
 };
 
 // A password one character short or long: each character put back or taken out at each place,
 // alone or with one look-alike substitution elsewhere.
 class LengthRepairSearch final {
 public:
-    explicit LengthRepairSearch(std::string_view typed) : m_typed(typed) {}
+    LengthRepairSearch(std::string_view typed, std::size_t maxResults)
+        : m_typed(typed), m_best(maxResults, Repeats::Possible)
+    {}
 
     std::vector<Repair> run()
     {
@@ -173,31 +342,40 @@ public:
                         continue;
                     }
                     candidate.insert(at, 1, c);
-                    withLookAlikes(candidate, {k, '\0', c, false, Edit::Insert});
+                    withLookAlikes(textOf(candidate), {k, '\0', c, false, Edit::Insert});
                     candidate.erase(at, 1);
                 }
             } else if (at == 0 || m_typed[at - 1] != m_typed[at]) { // either of two like characters, once
                 candidate.erase(at, 1);
-                withLookAlikes(candidate, {k, m_typed[at], '\0', false, Edit::Remove});
+                withLookAlikes(textOf(candidate), {k, m_typed[at], '\0', false, Edit::Remove});
             }
         }
-        return std::move(m_found);
+        return m_best.repairs();
     }
 
 private:
     // The candidate as it stands, and with one look-alike substitution at each place. Its
     // invalid places and body sum are counted once; a substitution only changes them at its place.
-    void withLookAlikes(std::string& candidate, const Substitution& edit)
+    void withLookAlikes(PasswordText candidate, const Substitution& edit)
     {
         int invalid = 0;
         int sum = 0;
         for (int k = 1; k <= kPasswordLength; ++k) {
             const char c = candidate[static_cast<std::size_t>(k - 1)];
             invalid += isValidAt(c, k) ? 0 : 1;
-            sum += k <= kBodyLength ? weightOf(c) : 0;
+            sum += k <= kBodyLength ? checksumWeight(c) : 0;
         }
+        // Worked out once for the candidate as it stands, and only if one of its corrections may be kept.
+        const PasswordText unchanged = candidate;
+        std::optional<std::uint64_t> rewritten;
+        const auto writtenWith = [&](const PasswordText& password, std::uint64_t near) {
+            if (!rewritten) {
+                rewritten = rewrittenPlaces(unchanged);
+            }
+            return (*rewritten & ~near) == 0 && isWrittenByEncoder(password);
+        };
         if (invalid == 0 && checksumMatches(sum, candidate[kBodyLength], candidate[kBodyLength + 1])) {
-            m_found.push_back({candidate, {edit}});
+            m_best.offer({candidate, {edit}, 1}, [&] { return writtenWith(candidate, 0); });
         }
         if (invalid > 1) {
             return; // one substitution cannot mend two places
@@ -215,14 +393,15 @@ private:
                 if (!isValidAt(other, j)) {
                     continue;
                 }
+                const int changedSum = j <= kBodyLength ? sum + checksumWeight(other) - checksumWeight(original) : sum;
                 candidate[at] = other;
-                const int changedSum = j <= kBodyLength ? sum + weightOf(other) - weightOf(original) : sum;
                 if (checksumMatches(changedSum, candidate[kBodyLength], candidate[kBodyLength + 1])) {
                     // The slip's place in the typed text, which the put-back or taken-out character shifts.
                     const int typedPosition = j < edit.position ? j : edit.edit == Edit::Insert ? j - 1 : j + 1;
                     const Substitution slip{typedPosition, original, other, true};
-                    m_found.push_back(
-                        {candidate, typedPosition < edit.position ? std::vector{slip, edit} : std::vector{edit, slip}});
+                    const Candidate found{
+                        candidate, typedPosition < edit.position ? std::array{slip, edit} : std::array{edit, slip}, 2};
+                    m_best.offer(found, [&] { return writtenWith(found.password, placesAround(j)); });
                 }
                 candidate[at] = original;
             }
@@ -230,38 +409,8 @@ private:
     }
 
     std::string_view m_typed;
-    std::vector<Repair> m_found;
+    BestRepairs m_best;
 };
-
-// Fewer changes other than look-alikes first, then fewer changes.
-std::pair<long, std::size_t> rank(const Repair& repair)
-{
-    const long others =
-        std::count_if(repair.changes.begin(), repair.changes.end(), [](const Substitution& s) { return !s.lookAlike; });
-    return {others, repair.changes.size()};
-}
-
-// The best `maxResults` corrections, each password once. Among corrections of equal rank,
-// those the encoder writes come first; that is only worked out for the ranks that are shown.
-std::vector<Repair> bestOf(std::vector<Repair> found, std::size_t maxResults)
-{
-    std::stable_sort(found.begin(), found.end(), [](const Repair& a, const Repair& b) { return rank(a) < rank(b); });
-    std::vector<Repair> best;
-    std::unordered_set<std::string> seen;
-    for (auto group = found.begin(); group != found.end() && best.size() < maxResults;) {
-        const auto groupEnd =
-            std::find_if(group, found.end(), [&](const Repair& repair) { return rank(repair) != rank(*group); });
-        std::stable_partition(group, groupEnd,
-                              [](const Repair& repair) { return isWrittenByEncoder(repair.password); });
-        for (; group != groupEnd && best.size() < maxResults; ++group) {
-            if (seen.insert(group->password).second) {
-                best.push_back(std::move(*group));
-            }
-        }
-        group = groupEnd;
-    }
-    return best;
-}
 
 } // namespace
 
@@ -269,10 +418,10 @@ std::vector<Repair> suggestRepairs(std::string_view password, std::size_t maxRes
 {
     const auto length = static_cast<int>(password.size());
     if (length == kPasswordLength) {
-        return bestOf(RepairSearch(password).run(), maxResults);
+        return RepairSearch(password, maxResults).run();
     }
     if (length == kPasswordLength - 1 || length == kPasswordLength + 1) {
-        return bestOf(LengthRepairSearch(password).run(), maxResults);
+        return LengthRepairSearch(password, maxResults).run();
     }
     return {};
 }

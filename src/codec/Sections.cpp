@@ -1,32 +1,47 @@
 #include "Sections.h"
 
+#include "FlagBits.h"
 #include "InvalidArgument.h"
 #include "SymbolPacker.h"
+
+#include <span>
 
 namespace quandrel {
 
 namespace {
 
-SymbolPacker packerFor(std::string& out, int section)
+template <int Section> using SectionSymbols = std::span<std::uint8_t, kSectionLayouts[Section].symbols>;
+
+template <int Section> SectionSymbols<Section> symbolsOf(BodySymbols& body)
 {
-    return SymbolPacker(out, kSectionLayouts[static_cast<std::size_t>(section)].firstPosition);
+    return SectionSymbols<Section>(body.data() + kSectionLayouts[Section].firstCharacter - 1,
+                                   kSectionLayouts[Section].symbols);
 }
 
-template <typename Append, typename... Fields> std::string sectionText(Append append, const Fields&... fields)
+// The text of one section: its symbol values, each written with the alphabet of its place.
+template <int Section, typename Append, typename... Fields>
+std::string sectionText(Append append, const Fields&... fields)
 {
-    std::string out;
-    out.reserve(17);
-    append(out, fields...);
-    return out;
+    BodySymbols body{};
+    const auto values = symbolsOf<Section>(body);
+    append(values, fields...);
+    std::string text;
+    int position = kSectionLayouts[Section].firstPosition;
+    for (const std::uint8_t value : values) {
+        text.push_back(symbolFor(value, position));
+        position = nextPosition(position);
+    }
+    return text;
 }
 
 unsigned digitAt(const std::string& counter, std::size_t i) { return static_cast<unsigned>(counter[i] - '0'); }
 
 void requireCounter(const std::string& counter)
 {
+    // Tested without branching per character, as every password encodes three counters.
     bool digits = counter.size() == 3;
     for (const char c : counter) {
-        digits = digits && c >= '0' && c <= '9';
+        digits &= static_cast<unsigned char>(c - '0') <= 9;
     }
     if (!digits) {
         throw InvalidArgument("counter \"" + counter + "\" is not three decimal digits");
@@ -37,39 +52,28 @@ void requireCounter(const std::string& counter)
 
 unsigned worldStateCode(WorldState state)
 {
-    switch (state) {
-    case WorldState::Closed:
-        return 0b000;
-    case WorldState::Active:
-        return 0b010;
-    case WorldState::Open:
-        return 0b001;
-    case WorldState::BossKilled:
-        return 0b101;
-    }
-    return 0;
+    // By WorldState: Closed, Active, Open, BossKilled.
+    constexpr std::array<unsigned, 4> kCodes = {0b000, 0b010, 0b001, 0b101};
+    return kCodes[static_cast<std::size_t>(state)];
 }
 
 namespace {
 
-void appendCounterSection(std::string& out, const std::array<std::string, kCounterCount>& counters)
+void appendCounterSection(SectionSymbols<0> out, const std::array<std::string, kCounterCount>& counters)
 {
-    SymbolPacker packer = packerFor(out, 0);
+    SymbolPacker packer(out);
     for (const auto& counter : counters) {
         requireCounter(counter);
         // Binary-coded decimal, low byte (tens, units) first, then a high byte of 0 and the hundreds.
-        packer.append(digitAt(counter, 1), 4);
-        packer.append(digitAt(counter, 2), 4);
-        packer.append(0, 4);
-        packer.append(digitAt(counter, 0), 4);
+        packer.append((digitAt(counter, 1) << 12) | (digitAt(counter, 2) << 8) | digitAt(counter, 0), 16);
     }
     packer.append(0, 2);
     packer.finish();
 }
 
-void appendVitalitySection(std::string& out, const std::array<int, kValueCount>& values)
+void appendVitalitySection(SectionSymbols<1> out, const std::array<int, kValueCount>& values)
 {
-    SymbolPacker packer = packerFor(out, 1);
+    SymbolPacker packer(out);
     // Lower experience first, upper vitality last, each followed by zero padding.
     for (int k = kValueCount - 1; k >= 0; --k) {
         const int value = values[static_cast<std::size_t>(k)];
@@ -82,19 +86,18 @@ void appendVitalitySection(std::string& out, const std::array<int, kValueCount>&
     packer.finish();
 }
 
-void appendWorldSection(std::string& out, const std::array<World, kWorldCount>& worlds)
+void appendWorldSection(SectionSymbols<2> out, const std::array<World, kWorldCount>& worlds)
 {
-    SymbolPacker packer = packerFor(out, 2);
+    SymbolPacker packer(out);
     packer.append(0, 5);
+    // Unrolled, every shift below is a constant.
+#pragma GCC unroll 10
     for (std::size_t w = 0; w < worlds.size(); ++w) {
-        for (const bool flag : worlds[w].flags) {
-            packer.appendBit(flag);
-        }
         // Worlds 5 and 9 have no spacer between their flags and their state.
-        if (w != 5 && w != 9) {
-            packer.append(0, 1);
-        }
-        packer.append(worldStateCode(worlds[w].state), 3);
+        const int spacer = w != 5 && w != 9 ? 1 : 0;
+        packer.append((packFlags<kFlagsPerWorld>(worlds[w].flags.data()) << (spacer + 3)) |
+                          worldStateCode(worlds[w].state),
+                      kFlagsPerWorld + spacer + 3);
         // Worlds 4 and 9 carry a spacer after their state.
         if (w == 4 || w == 9) {
             packer.append(0, 1);
@@ -103,16 +106,12 @@ void appendWorldSection(std::string& out, const std::array<World, kWorldCount>& 
     packer.finish();
 }
 
-void appendObjectSection(std::string& out, const std::array<bool, kObjectCount>& objects, Shield shield)
+void appendObjectSection(SectionSymbols<3> out, const std::array<bool, kObjectCount>& objects, Shield shield)
 {
-    SymbolPacker packer = packerFor(out, 3);
-    for (std::size_t k = 0; k <= 5; ++k) {
-        packer.appendBit(objects[k]);
-    }
+    SymbolPacker packer(out);
+    packer.append(packFlags<6>(objects.data()), 6);
     packer.append(0, 4);
-    for (std::size_t k = 6; k <= 34; ++k) {
-        packer.appendBit(objects[k]);
-    }
+    packer.append(packFlags<29>(objects.data() + 6), 29);
     packer.appendBit(shield != Shield::None);
     packer.appendBit(objects[35]);
     packer.appendBit(objects[36]);
@@ -122,37 +121,38 @@ void appendObjectSection(std::string& out, const std::array<bool, kObjectCount>&
     packer.finish();
 }
 
-void appendWarriorSection(std::string& out, int warrior)
+void appendWarriorSection(SectionSymbols<4> out, int warrior)
 {
     if (warrior < 0 || warrior >= kWarriorStateCount) {
         throw InvalidArgument("warrior state " + std::to_string(warrior) + " is outside 0 to 3");
     }
-    out.push_back(kWarriorSymbols[static_cast<std::size_t>(warrior)]);
+    out[0] = static_cast<std::uint8_t>(
+        symbolValue(kWarriorSymbols[static_cast<std::size_t>(warrior)], kSectionLayouts[4].firstPosition));
 }
 
 } // namespace
 
 std::string encodeCounterSection(const std::array<std::string, kCounterCount>& counters)
 {
-    return sectionText(appendCounterSection, counters);
+    return sectionText<0>(appendCounterSection, counters);
 }
 
 std::string encodeVitalitySection(const std::array<int, kValueCount>& values)
 {
-    return sectionText(appendVitalitySection, values);
+    return sectionText<1>(appendVitalitySection, values);
 }
 
 std::string encodeWorldSection(const std::array<World, kWorldCount>& worlds)
 {
-    return sectionText(appendWorldSection, worlds);
+    return sectionText<2>(appendWorldSection, worlds);
 }
 
 std::string encodeObjectSection(const std::array<bool, kObjectCount>& objects, Shield shield)
 {
-    return sectionText(appendObjectSection, objects, shield);
+    return sectionText<3>(appendObjectSection, objects, shield);
 }
 
-std::string encodeWarriorSection(int warrior) { return sectionText(appendWarriorSection, warrior); }
+std::string encodeWarriorSection(int warrior) { return sectionText<4>(appendWarriorSection, warrior); }
 
 Sections encodeSections(const GameState& state)
 {
@@ -160,13 +160,15 @@ Sections encodeSections(const GameState& state)
             encodeObjectSection(state.objects, state.shield), encodeWarriorSection(state.warrior)};
 }
 
-void appendBody(std::string& out, const GameState& state)
+BodySymbols bodySymbols(const GameState& state)
 {
-    appendCounterSection(out, state.counters);
-    appendVitalitySection(out, state.values);
-    appendWorldSection(out, state.worlds);
-    appendObjectSection(out, state.objects, state.shield);
-    appendWarriorSection(out, state.warrior);
+    BodySymbols body;
+    appendCounterSection(symbolsOf<0>(body), state.counters);
+    appendVitalitySection(symbolsOf<1>(body), state.values);
+    appendWorldSection(symbolsOf<2>(body), state.worlds);
+    appendObjectSection(symbolsOf<3>(body), state.objects, state.shield);
+    appendWarriorSection(symbolsOf<4>(body), state.warrior);
+    return body;
 }
 
 } // namespace quandrel

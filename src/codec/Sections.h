@@ -3,6 +3,7 @@
 #include "GameState.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace quandrel {
@@ -46,8 +47,11 @@ std::string encodeWarriorSection(int warrior);
 
 Sections encodeSections(const GameState& state);
 
-// Appends the 43-symbol body of a state to `out`, without building the sections one by one.
-void appendBody(std::string& out, const GameState& state);
+// The values 0 to 31 of the body's 43 symbols, each to be written with the alphabet of its place.
+using BodySymbols = std::array<std::uint8_t, kBodyLength>;
+
+// The body of a state as symbol values, packed in one pass without building any text.
+BodySymbols bodySymbols(const GameState& state);
 
 // The three-bit code of a world state, as it stands in section 2.
 unsigned worldStateCode(WorldState state);

@@ -4,53 +4,44 @@
 
 #include <cassert>
 #include <cstdint>
-#include <string>
+#include <span>
+#include <type_traits>
 
 namespace quandrel {
 
-// Packs a section's bit text, most significant bit first, into symbols five bits at a time,
-// appending each, written with the alphabet of its position in group, to `out`. Works on
-// integers rather than "0"/"1" texts, and gathers bits before cutting them into symbols, so
-// that encoding a whole password costs little more than a hundred nanoseconds.
-class SymbolPacker final {
+// Packs a section's bit text, most significant bit first, into its `Symbols` five-bit symbol
+// values. The whole section (at most 85 bits) gathers in one register and is cut into symbols
+// at the end, with shifts that are known when compiled; nothing is allocated.
+template <std::size_t Symbols> class SymbolPacker final {
 public:
-    SymbolPacker(std::string& out, int firstPosition) : m_out(out), m_position(firstPosition) {}
+    explicit SymbolPacker(std::span<std::uint8_t, Symbols> values) : m_values(values) {}
     SymbolPacker(const SymbolPacker&) = delete;
     SymbolPacker& operator=(const SymbolPacker&) = delete;
 
-    // Appends the low `count` bits of `bits` (at most 16), highest first.
-    void append(unsigned bits, int count)
+    // Appends the low `count` bits of `bits` (at most 32), highest first.
+    void append(std::uint32_t bits, int count)
     {
-        m_pending = (m_pending << count) | (bits & ((1U << count) - 1U));
-        m_pendingCount += count;
-        if (m_pendingCount >= 40) {
-            emitWholeSymbols();
-        }
+        m_bits = (m_bits << count) | (bits & static_cast<std::uint32_t>((std::uint64_t{1} << count) - 1U));
+        m_count += count;
     }
     void appendBit(bool bit) { append(bit ? 1U : 0U, 1); }
 
-    // Emits what is left; the section's bits must now fill whole symbols.
+    // Cuts the bits into symbols; the section's bits must fill its symbols exactly.
     void finish()
     {
-        emitWholeSymbols();
-        assert(m_pendingCount == 0);
+        assert(m_count == static_cast<int>(Symbols) * kBitsPerSymbol);
+#pragma GCC unroll 17
+        for (std::size_t k = 0; k < Symbols; ++k) {
+            m_values[k] = static_cast<std::uint8_t>((m_bits >> (kBitsPerSymbol * (Symbols - 1 - k))) & 0x1FU);
+        }
     }
 
 private:
-    void emitWholeSymbols()
-    {
-        while (m_pendingCount >= kBitsPerSymbol) {
-            m_pendingCount -= kBitsPerSymbol;
-            m_out.push_back(symbolFor(static_cast<int>((m_pending >> m_pendingCount) & 0x1FU), m_position));
-            m_position = nextPosition(m_position);
-        }
-        m_pending &= (std::uint64_t{1} << m_pendingCount) - 1U;
-    }
+    using Bits = std::conditional_t<Symbols * kBitsPerSymbol <= 64, std::uint64_t, unsigned __int128>;
 
-    std::string& m_out;
-    int m_position;
-    std::uint64_t m_pending = 0;
-    int m_pendingCount = 0;
+    std::span<std::uint8_t, Symbols> m_values;
+    Bits m_bits = 0;
+    int m_count = 0;
 };
 
 } // namespace quandrel

@@ -53,9 +53,29 @@ void EditorHistory::actionFinished(const EditorControls& before)
             return;
         }
     }
-    m_undo.push_back(m_pendingStart.value_or(before));
+    pushUndo(m_pendingStart.value_or(before));
     m_pendingStart.reset();
     m_redo.clear();
+}
+
+void EditorHistory::pushUndo(const EditorControls& controls)
+{
+    m_undo.emplace_back(controls);
+    if (m_undo.size() > kMaxUndoSteps) {
+        m_undo.pop_front();
+    }
+}
+
+std::size_t EditorHistory::storedBytes() const
+{
+    std::size_t bytes = 0;
+    for (const auto& step : m_undo) {
+        bytes += step.storedBytes();
+    }
+    for (const auto& step : m_redo) {
+        bytes += step.storedBytes();
+    }
+    return bytes;
 }
 
 void EditorHistory::restore(const EditorControls& controls)
@@ -76,10 +96,10 @@ void EditorHistory::undo()
         target = *std::move(m_pendingStart);
         m_pendingStart.reset();
     } else {
-        target = std::move(m_undo.back());
+        target = m_undo.back().controls();
         m_undo.pop_back();
     }
-    m_redo.push_back(m_model.controls());
+    m_redo.emplace_back(m_model.controls());
     restore(target);
 }
 
@@ -88,9 +108,9 @@ void EditorHistory::redo()
     if (!canRedo()) {
         return;
     }
-    EditorControls target = std::move(m_redo.back());
+    EditorControls target = m_redo.back().controls();
     m_redo.pop_back();
-    m_undo.push_back(m_model.controls());
+    pushUndo(m_model.controls());
     restore(target);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "EditorControls.h"
+#include "HistoryStep.h"
 
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -11,8 +13,12 @@ class EditorModel;
 
 // Undo and redo over whole editor states. Each user action is one step; typing into a counter
 // becomes a step when the counter is complete again, so a half-typed number is never a step.
+// The newest kMaxUndoSteps steps are kept, each compactly, so that memory stays flat however
+// long the editor is used.
 class EditorHistory final {
 public:
+    static constexpr std::size_t kMaxUndoSteps = 1000;
+
     explicit EditorHistory(EditorModel& model);
 
     bool canUndo() const { return m_pendingStart.has_value() || !m_undo.empty(); }
@@ -20,13 +26,18 @@ public:
     void undo();
     void redo();
 
+    std::size_t undoSteps() const { return m_undo.size(); }
+    // What the kept steps take in memory.
+    std::size_t storedBytes() const;
+
 private:
     void actionFinished(const EditorControls& before);
     void restore(const EditorControls& controls);
+    void pushUndo(const EditorControls& controls);
 
     EditorModel& m_model;
-    std::vector<EditorControls> m_undo;
-    std::vector<EditorControls> m_redo;
+    std::deque<HistoryStep> m_undo;
+    std::vector<HistoryStep> m_redo;
     // The state before a counter entry that is still incomplete.
     std::optional<EditorControls> m_pendingStart;
     bool m_restoring = false;

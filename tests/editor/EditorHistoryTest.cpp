@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 namespace quandrel {
 namespace {
 
@@ -26,6 +30,39 @@ protected:
             if (code != 0 && text.size() < 3) {
                 model.Text1_Change(box, text + static_cast<char>(code));
             }
+        }
+    }
+
+    // One random click or key, as the window would forward it.
+    void randomAction(std::mt19937& rng)
+    {
+        auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+        switch (below(8)) {
+        case 0:
+        case 1:
+            model.Image4_Click(below(kObjectPictureCount));
+            break;
+        case 2:
+            model.Label3_Click(below(kWorldCount));
+            break;
+        case 3:
+            model.Image5_Click(below(kWarriorPictureCount));
+            break;
+        case 4:
+            model.Option1_Click(below(4));
+            break;
+        case 5:
+            model.Command1_Click(below(2));
+            break;
+        case 6:
+            model.Image8_Click();
+            break;
+        default: {
+            const int box = below(kCounterCount);
+            model.Text1_Click(box);
+            type(box, std::string(1, "0123456789\b"[below(11)]));
+            break;
+        }
         }
     }
 };
@@ -95,6 +132,58 @@ TEST_F(EditorHistoryTest, ClicksThatChangeNothingAreNoSteps)
     model.Image4_Click(7); // the world-bound object is not toggled by hand
     type(1, "x");          // a refused key
     EXPECT_FALSE(history.canUndo());
+}
+
+TEST_F(EditorHistoryTest, TheOldestStepsAreDropped)
+{
+    // Each click on an object toggles it: one step each.
+    for (std::size_t i = 0; i <= EditorHistory::kMaxUndoSteps; ++i) {
+        model.Image4_Click(static_cast<int>(i % 2));
+    }
+    EXPECT_EQ(history.undoSteps(), EditorHistory::kMaxUndoSteps);
+    GameState firstClick;
+    firstClick.objects[0] = true;
+    for (std::size_t i = 0; i < EditorHistory::kMaxUndoSteps; ++i) {
+        history.undo();
+    }
+    EXPECT_FALSE(history.canUndo());
+    EXPECT_EQ(model.shownState(), firstClick);
+    for (std::size_t i = 0; i < EditorHistory::kMaxUndoSteps; ++i) {
+        history.redo();
+    }
+    EXPECT_FALSE(history.canRedo());
+    EXPECT_EQ(model.shownState(), firstClick);
+}
+
+// Long use keeps at most the newest steps, each small, and every step gives back exactly the
+// controls it was made from.
+TEST_F(EditorHistoryTest, LongRandomUseKeepsMemoryFlat)
+{
+    std::mt19937 rng(12);
+    std::vector<EditorControls> shown;
+    for (int click = 1; click <= 100000; ++click) {
+        randomAction(rng);
+        if (click % 1000 == 0) {
+            ASSERT_LE(history.undoSteps(), EditorHistory::kMaxUndoSteps);
+            // Well under the half kilobyte and three heap blocks that each whole controls take.
+            ASSERT_LE(history.storedBytes(), EditorHistory::kMaxUndoSteps * 200) << "after " << click << " clicks";
+        }
+        if (click > 99000) {
+            shown.push_back(model.controls());
+        }
+    }
+    // Undoing walks back through the states shown, a step at a time (clicks that changed nothing
+    // and unfinished counter entries left out).
+    while (history.canUndo()) {
+        const EditorControls before = model.controls();
+        history.undo();
+        const auto found = std::find(shown.begin(), shown.end(), model.controls());
+        if (found == shown.end()) {
+            break; // back before the recorded clicks
+        }
+        shown.erase(found, shown.end());
+        ASSERT_NE(model.controls(), before);
+    }
 }
 
 TEST_F(EditorHistoryTest, PresetsAreSingleUndoableActions)
