@@ -46,17 +46,6 @@ std::string checksumOf(std::string_view body)
     return checksum;
 }
 
-std::string assemblePassword(const Sections& sections)
-{
-    std::string password;
-    password.reserve(kPasswordLength);
-    for (const auto& section : sections) {
-        password += section;
-    }
-    password += checksumOf(password);
-    return password;
-}
-
 std::array<std::string, kDisplayGroupCount> displayGroups(std::string_view password)
 {
     std::array<std::string, kDisplayGroupCount> groups;

@@ -39,9 +39,6 @@ constexpr int checksumWeight(char c) { return detail::kChecksumWeights[static_ca
 // count nothing.
 std::string checksumOf(std::string_view body);
 
-// The body (the five sections joined in slot order) followed by its checksum.
-std::string assemblePassword(const Sections& sections);
-
 // The twelve groups in which a password is shown: eleven of four characters, then the last one.
 std::array<std::string, kDisplayGroupCount> displayGroups(std::string_view password);
 
