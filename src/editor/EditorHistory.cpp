@@ -49,31 +49,42 @@ void EditorHistory::actionFinished(const EditorControls& before)
             // Only counter text moved, and the entry is not complete yet.
             if (!m_pendingStart) {
                 m_pendingStart = before;
+                m_pendingLabel = m_model.actionLabel();
             }
             return;
         }
     }
-    pushUndo(m_pendingStart.value_or(before));
+    pushUndo(m_pendingStart.value_or(before), m_model.actionLabel());
     m_pendingStart.reset();
     m_redo.clear();
 }
 
-void EditorHistory::pushUndo(const EditorControls& controls)
+void EditorHistory::pushUndo(const EditorControls& controls, std::string label)
 {
-    m_undo.emplace_back(controls);
+    m_undo.push_back({HistoryStep(controls), std::move(label)});
     if (m_undo.size() > kMaxUndoSteps) {
         m_undo.pop_front();
     }
 }
 
+std::string EditorHistory::undoLabel() const
+{
+    if (m_pendingStart) {
+        return m_pendingLabel;
+    }
+    return m_undo.empty() ? std::string() : m_undo.back().label;
+}
+
+std::string EditorHistory::redoLabel() const { return m_redo.empty() ? std::string() : m_redo.back().label; }
+
 std::size_t EditorHistory::storedBytes() const
 {
     std::size_t bytes = 0;
-    for (const auto& step : m_undo) {
-        bytes += step.storedBytes();
+    for (const auto& named : m_undo) {
+        bytes += named.step.storedBytes();
     }
-    for (const auto& step : m_redo) {
-        bytes += step.storedBytes();
+    for (const auto& named : m_redo) {
+        bytes += named.step.storedBytes();
     }
     return bytes;
 }
@@ -92,14 +103,17 @@ void EditorHistory::undo()
     }
     // The stacks are settled before the restore, so listeners told of it see the new history.
     EditorControls target;
+    std::string label;
     if (m_pendingStart) {
         target = *std::move(m_pendingStart);
         m_pendingStart.reset();
+        label = std::move(m_pendingLabel);
     } else {
-        target = m_undo.back().controls();
+        target = m_undo.back().step.controls();
+        label = std::move(m_undo.back().label);
         m_undo.pop_back();
     }
-    m_redo.emplace_back(m_model.controls());
+    m_redo.push_back({HistoryStep(m_model.controls()), std::move(label)});
     restore(target);
 }
 
@@ -108,9 +122,10 @@ void EditorHistory::redo()
     if (!canRedo()) {
         return;
     }
-    EditorControls target = m_redo.back().controls();
+    EditorControls target = m_redo.back().step.controls();
+    std::string label = std::move(m_redo.back().label);
     m_redo.pop_back();
-    pushUndo(m_model.controls());
+    pushUndo(m_model.controls(), std::move(label));
     restore(target);
 }
 

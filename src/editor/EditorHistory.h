@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace quandrel {
@@ -26,20 +27,30 @@ public:
     void undo();
     void redo();
 
+    // The names of the steps undo and redo would take back or do again; empty when none.
+    std::string undoLabel() const;
+    std::string redoLabel() const;
+
     std::size_t undoSteps() const { return m_undo.size(); }
     // What the kept steps take in memory.
     std::size_t storedBytes() const;
 
 private:
+    struct NamedStep {
+        HistoryStep step;
+        std::string label;
+    };
+
     void actionFinished(const EditorControls& before);
     void restore(const EditorControls& controls);
-    void pushUndo(const EditorControls& controls);
+    void pushUndo(const EditorControls& controls, std::string label);
 
     EditorModel& m_model;
-    std::deque<HistoryStep> m_undo;
-    std::vector<HistoryStep> m_redo;
+    std::deque<NamedStep> m_undo;
+    std::vector<NamedStep> m_redo;
     // The state before a counter entry that is still incomplete.
     std::optional<EditorControls> m_pendingStart;
+    std::string m_pendingLabel;
     bool m_restoring = false;
 };
 

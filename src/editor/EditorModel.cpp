@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <string>
 
 namespace quandrel {
 
@@ -87,10 +88,13 @@ std::array<bool, kObjectCount> carriedObjects(const EditorControls& controls)
 // redraws once per user action however many nested handlers ran.
 class EditorModel::ChangeScope final {
 public:
-    explicit ChangeScope(EditorModel& model) : m_model(model)
+    explicit ChangeScope(EditorModel& model, std::string label = {}) : m_model(model)
     {
-        if (m_model.m_handlerDepth++ == 0 && !m_model.m_actionListeners.empty()) {
-            m_model.m_actionStart = m_model.m_controls;
+        if (m_model.m_handlerDepth++ == 0) {
+            m_model.m_actionLabel = std::move(label);
+            if (!m_model.m_actionListeners.empty()) {
+                m_model.m_actionStart = m_model.m_controls;
+            }
         }
     }
     ~ChangeScope() { m_model.notifyIfOutermost(); }
@@ -161,7 +165,7 @@ void EditorModel::Image4_Click(int index)
     if (index < 0 || index >= kObjectPictureCount || !m_controls.objectVisible[at(index)]) {
         return; // hidden pictures take no clicks
     }
-    ChangeScope scope(*this);
+    ChangeScope scope(*this, index < kFirstShieldPicture ? "Object " + std::to_string(index + 1) : "Shield");
     // The counter leaves 0 on the first click on any object picture without advancing.
     if (m_controls.shieldCounter == 0) {
         m_controls.shieldCounter = 1;
@@ -179,7 +183,7 @@ void EditorModel::Image4_Click(int index)
 
 void EditorModel::Image8_Click()
 {
-    ChangeScope scope(*this);
+    ChangeScope scope(*this, "Select all");
     const bool mark = !m_controls.selectAllBorder;
     for (int i = 0; i < kObjectCount; ++i) {
         if (i != kWorldBoundObject) {
@@ -193,7 +197,7 @@ void EditorModel::Image8_Click()
 
 void EditorModel::clearSelectAllBorder()
 {
-    ChangeScope scope(*this);
+    ChangeScope scope(*this, "Load");
     m_controls.selectAllBorder = false;
 }
 
@@ -213,7 +217,7 @@ void EditorModel::Label3_Click(int index)
     if (index < 0 || index >= kWorldCount) {
         return;
     }
-    ChangeScope scope(*this);
+    ChangeScope scope(*this, "World " + std::to_string(index + 1));
     for (int w = 0; w < index; ++w) {
         m_controls.worldStates[at(w)] = WorldState::BossKilled;
         setFlags(w, {true, true, true, true});
@@ -243,7 +247,7 @@ void EditorModel::Image5_Click(int index)
     if (index < 0 || index >= kWarriorPictureCount || !m_controls.warriorVisible[at(index)]) {
         return;
     }
-    ChangeScope scope(*this);
+    ChangeScope scope(*this, "Warrior " + std::to_string(index + 1));
     const int state = m_controls.warriorCounter;
     showWarriorState(state);
     m_controls.warriorCounter = (state + 1) % kWarriorStateCount;
@@ -256,7 +260,7 @@ void EditorModel::Option1_Click(int index)
     if (index < 0 || index >= kValueCount) {
         return;
     }
-    ChangeScope scope(*this);
+    ChangeScope scope(*this, "Row " + std::to_string(index + 1));
     m_controls.selectedRow = index;
 }
 
@@ -270,7 +274,7 @@ void EditorModel::Command1_Click(int index)
     if (index < 0 || index > 1) {
         return;
     }
-    ChangeScope scope(*this);
+    ChangeScope scope(*this, index == 0 ? "Minus" : "Plus");
     int& value = m_controls.values[at(m_controls.selectedRow)];
     if (index == 1) {
         value = std::min(value + 1, kMaxValue);
@@ -289,7 +293,7 @@ void EditorModel::Text1_Click(int index)
     if (index < 0 || index >= kCounterCount) {
         return;
     }
-    ChangeScope scope(*this);
+    ChangeScope scope(*this, "Counter " + std::to_string(index + 1));
     setCounterText(index, "");
 }
 
@@ -299,7 +303,7 @@ bool EditorModel::Text1_KeyPress(int index, int& keyCode)
         keyCode = 0;
         return false;
     }
-    ChangeScope scope(*this);
+    ChangeScope scope(*this, "Counter " + std::to_string(index + 1));
     // Every key reaches the buffer, letters and control characters included, before the filter.
     std::string& buffer = m_controls.keyBuffer;
     if (buffer.size() >= kTriggerWord.size()) {
@@ -322,7 +326,7 @@ bool EditorModel::Text1_Change(int index, std::string text)
     if (index < 0 || index >= kCounterCount || text.size() > kCounterLength || !allDigits(text)) {
         return false;
     }
-    ChangeScope scope(*this);
+    ChangeScope scope(*this, "Counter " + std::to_string(index + 1));
     setCounterText(index, std::move(text));
     return true;
 }
@@ -353,7 +357,7 @@ void EditorModel::counterChanged(int index)
 
 void EditorModel::showDecoded(const DecodedState& decoded)
 {
-    ChangeScope scope(*this);
+    ChangeScope scope(*this, "Load");
     for (int c = 0; c < kCounterCount; ++c) {
         setCounterText(c, decoded.counters[at(c)]);
     }
@@ -380,14 +384,17 @@ void EditorModel::showDecoded(const DecodedState& decoded)
     makechecksum();
 }
 
-void EditorModel::loadDecoded(const DecodedState& decoded)
+void EditorModel::loadDecoded(const DecodedState& decoded, std::string label)
 {
-    ChangeScope scope(*this);
+    ChangeScope scope(*this, std::move(label));
     clearSelectAllBorder();
     showDecoded(decoded);
 }
 
-void EditorModel::applyPreset(const GameState& state) { loadDecoded(decodedStateOf(state)); }
+void EditorModel::applyPreset(const GameState& state, std::string label)
+{
+    loadDecoded(decodedStateOf(state), std::move(label));
+}
 
 GameState EditorModel::shownState() const
 {

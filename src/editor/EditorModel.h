@@ -30,6 +30,8 @@ public:
     void addActionListener(ActionListener listener);
 
     const EditorControls& controls() const { return m_controls; }
+    // A short name of the last outermost action, such as "Object 12" or "Load slot 3".
+    const std::string& actionLabel() const { return m_actionLabel; }
     // Restores a whole earlier state of the controls.
     void restore(const EditorControls& controls);
 
@@ -60,10 +62,10 @@ public:
     void showDecoded(const DecodedState& decoded);
 
     // A load as one action: clears the select-all border, then shows the decoded slot text.
-    void loadDecoded(const DecodedState& decoded);
+    void loadDecoded(const DecodedState& decoded, std::string label = "Load");
 
     // Shows a whole game state as one action, the way a load brings it in.
-    void applyPreset(const GameState& state);
+    void applyPreset(const GameState& state, std::string label = "Load");
 
     // The game state the controls show. The counters are as typed, possibly incomplete.
     GameState shownState() const;
@@ -88,6 +90,7 @@ private:
     std::vector<ChangeListener> m_listeners;
     std::vector<ActionListener> m_actionListeners;
     EditorControls m_actionStart;
+    std::string m_actionLabel;
     int m_handlerDepth = 0;
 };
 

@@ -59,8 +59,10 @@ void EditorActions::connectSignals()
 {
     connect(&m_document, &EditorDocument::changed, this, &EditorActions::refresh);
     connect(m_enterPassword, &QAction::triggered, this, &EditorActions::openPasswordEntry);
-    connect(m_newGame, &QAction::triggered, this, [this] { m_document.model().applyPreset(newGamePreset()); });
-    connect(m_everything, &QAction::triggered, this, [this] { m_document.model().applyPreset(everythingPreset()); });
+    connect(m_newGame, &QAction::triggered, this,
+            [this] { m_document.model().applyPreset(newGamePreset(), "New game"); });
+    connect(m_everything, &QAction::triggered, this,
+            [this] { m_document.model().applyPreset(everythingPreset(), "Everything"); });
     connect(m_quit, &QAction::triggered, m_window, &QWidget::close);
     connect(m_undo, &QAction::triggered, this, [this] { m_history.undo(); });
     connect(m_redo, &QAction::triggered, this, [this] { m_history.redo(); });
@@ -72,6 +74,10 @@ void EditorActions::refresh()
 {
     m_undo->setEnabled(m_history.canUndo());
     m_redo->setEnabled(m_history.canRedo());
+    const QString undoLabel = QString::fromStdString(m_history.undoLabel());
+    const QString redoLabel = QString::fromStdString(m_history.redoLabel());
+    m_undo->setText(undoLabel.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undoLabel));
+    m_redo->setText(redoLabel.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redoLabel));
 }
 
 void EditorActions::openPasswordEntry()

@@ -195,7 +195,7 @@ void PasswordEntryDialog::confirmChecksum(const std::string& password)
 void PasswordEntryDialog::load(const std::string& password)
 {
     // The same road as a load from a slot file.
-    m_model.loadDecoded(decodeSlotText(password));
+    m_model.loadDecoded(decodeSlotText(password), "Enter password");
     accept();
 }
 

@@ -5,6 +5,8 @@
 #include "codec/Password.h"
 #include "editor/EditorModel.h"
 
+#include <string>
+
 namespace quandrel {
 
 SlotCommands::SlotCommands(EditorModel& model, SlotStore store) : m_model(model), m_store(std::move(store)) {}
@@ -28,7 +30,7 @@ void SlotCommands::Command3_Click(int index)
         throw;
     }
     // Clearing the border and applying the slot make one action.
-    m_model.loadDecoded(decoded);
+    m_model.loadDecoded(decoded, "Load slot " + std::to_string(slot));
 }
 
 } // namespace quandrel

@@ -20,6 +20,8 @@ private slots:
     void keysWorkFromACounterBox_data();
     void keysWorkFromACounterBox();
     void undoAndRedoOnlyWhenThereIsAStep();
+    void menuNamesTheStep_data();
+    void menuNamesTheStep();
 
 private:
     // One user action, as "click:Name", "type:Name:keys", "menu:actionName", "keys:Ctrl+N" or
@@ -155,6 +157,49 @@ void HistoryTest::undoAndRedoOnlyWhenThereIsAStep()
     clickOn(control(indexed("Image4", kWorldBoundObject)));
     pressKeys(QKeySequence::Undo);
     QVERIFY(!undo->isEnabled());
+}
+
+void HistoryTest::menuNamesTheStep_data()
+{
+    QTest::addColumn<QStringList>("setup");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("name");
+
+    const auto row = [](const char* name, const QStringList& setup, const QString& step, const char* label) {
+        QTest::newRow(name) << setup << step << QString::fromLatin1(label);
+    };
+    row("an object", {}, QStringLiteral("click:Image4(11)"), "Object 12");
+    row("the shield", {QStringLiteral("click:Image4(40)")}, QStringLiteral("click:Image4(40)"), "Shield");
+    row("a warrior", {QStringLiteral("click:Image5(0)")}, QStringLiteral("click:Image5(0)"), "Warrior 1");
+    row("a world", {}, QStringLiteral("click:Label3(4)"), "World 5");
+    row("a half-typed counter", {}, QStringLiteral("type:Text1(2):04"), "Counter 3");
+    row("a completed counter", {}, QStringLiteral("type:Text1(1):042"), "Counter 2");
+    row("a slot load", {QStringLiteral("click:Label3(2)")}, QStringLiteral("click:Command3(2)"), "Load slot 3");
+    row("an entered password", {}, QStringLiteral("enter:") + passwordOf(everythingPreset()).toLower(),
+        "Enter password");
+    row("New game", {QStringLiteral("click:Image8")}, QStringLiteral("menu:newGameAction"), "New game");
+}
+
+void HistoryTest::menuNamesTheStep()
+{
+    QFETCH(QStringList, setup);
+    QFETCH(QString, step);
+    QFETCH(QString, name);
+    QAction* undo = action("undoAction");
+    QAction* redo = action("redoAction");
+    QCOMPARE(undo->text(), QStringLiteral("&Undo"));
+    QCOMPARE(redo->text(), QStringLiteral("&Redo"));
+    for (const QString& earlier : setup) {
+        perform(earlier);
+    }
+    perform(step);
+    QCOMPARE(undo->text(), QStringLiteral("&Undo ") + name);
+
+    chooseFromMenu(undo);
+    QCOMPARE(redo->text(), QStringLiteral("&Redo ") + name);
+    chooseFromMenu(redo);
+    QCOMPARE(undo->text(), QStringLiteral("&Undo ") + name);
+    QCOMPARE(redo->text(), QStringLiteral("&Redo"));
 }
 
 } // namespace quandrel
