@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <optional>
 
 namespace quandrel {
 
@@ -27,8 +28,48 @@ std::string flagText(const std::array<bool, kFlagsPerWorld>& flags)
     return text;
 }
 
-// The fields of each character, found by setting each of its bits alone in an all-zero body
-// and seeing which decoded fields move: this follows the decoder's own places exactly.
+// Each field of two decoded states side by side, in password order: the one list of the fields, for
+// their texts and for telling which of them differ.
+template <typename Visit> void forEachField(const DecodedState& a, const DecodedState& b, Visit&& visit)
+{
+    for (int c = 0; c < kCounterCount; ++c) {
+        const auto i = static_cast<std::size_t>(c);
+        visit(FieldId{FieldKind::Counter, c}, a.counters[i], b.counters[i]);
+    }
+    for (const int k : {3, 2, 1, 0}) {
+        const auto i = static_cast<std::size_t>(k);
+        visit(FieldId{FieldKind::Value, k}, a.values[i], b.values[i]);
+    }
+    for (int w = 0; w < kWorldCount; ++w) {
+        const auto i = static_cast<std::size_t>(w);
+        visit(FieldId{FieldKind::WorldFlags, w}, a.flags[i], b.flags[i]);
+        visit(FieldId{FieldKind::WorldState, w}, a.worldStates[i], b.worldStates[i]);
+    }
+    for (int o = 0; o < kObjectCount; ++o) {
+        const auto i = static_cast<std::size_t>(o);
+        visit(FieldId{FieldKind::Object, o}, a.objects[i], b.objects[i]);
+    }
+    visit(FieldId{FieldKind::Shield}, a.shield, b.shield);
+    visit(FieldId{FieldKind::Warrior}, a.warrior, b.warrior);
+}
+
+std::string valueText(const std::string& counter) { return counter; }
+std::string valueText(int value) { return std::to_string(value); }
+std::string valueText(const std::array<bool, kFlagsPerWorld>& flags) { return flagText(flags); }
+std::string valueText(const std::optional<WorldState>& state)
+{
+    return state ? std::string(worldStateCaption(*state)) : kUnchanged;
+}
+std::string valueText(bool carried) { return carried ? "carried" : "not carried"; }
+std::string valueText(const std::optional<Shield>& shield)
+{
+    return shield ? std::string(shieldName(*shield)) : kUnchanged;
+}
+std::string valueText(const std::optional<int>& warrior) { return warrior ? std::to_string(*warrior) : kUnchanged; }
+
+// The fields of each character, found by setting each of its bits alone in an all-zero body and
+// seeing which decoded fields move: this follows the decoder's own places exactly. The decoded
+// values are compared as they are, without their texts, as it runs 210 decodes.
 std::array<std::vector<FieldId>, kPasswordLength + 1> probeCharacterFields()
 {
     std::array<std::vector<FieldId>, kPasswordLength + 1> fields;
@@ -38,15 +79,15 @@ std::array<std::vector<FieldId>, kPasswordLength + 1> probeCharacterFields()
     }
     const DecodedState base = decodeSlotText(zero);
     for (int k = 1; k < kBodyLength; ++k) {
+        auto& ids = fields[static_cast<std::size_t>(k)];
         for (int bit = 0; bit < kBitsPerSymbol; ++bit) {
             std::string text = zero;
             text[static_cast<std::size_t>(k - 1)] = symbolFor(1 << bit, positionInGroup(k));
-            for (const auto& change : changedFields(base, decodeSlotText(text))) {
-                auto& ids = fields[static_cast<std::size_t>(k)];
-                if (std::find(ids.begin(), ids.end(), change.field) == ids.end()) {
-                    ids.push_back(change.field);
+            forEachField(base, decodeSlotText(text), [&ids](FieldId id, const auto& before, const auto& after) {
+                if (before != after && std::find(ids.begin(), ids.end(), id) == ids.end()) {
+                    ids.push_back(id);
                 }
-            }
+            });
         }
     }
     fields[kBodyLength] = {{FieldKind::Warrior}};
@@ -54,8 +95,9 @@ std::array<std::vector<FieldId>, kPasswordLength + 1> probeCharacterFields()
     return fields;
 }
 
-// Each field once, in password order, with the checksum last.
-std::vector<FieldValue> valuesWithChecksum(std::string_view password)
+} // namespace
+
+std::vector<FieldValue> passwordFields(std::string_view password)
 {
     std::vector<FieldValue> values;
     try {
@@ -72,8 +114,6 @@ std::vector<FieldValue> valuesWithChecksum(std::string_view password)
     values.push_back({{FieldKind::Checksum}, fieldName({FieldKind::Checksum}), checksum});
     return values;
 }
-
-} // namespace
 
 std::string fieldName(FieldId field)
 {
@@ -102,25 +142,9 @@ std::string fieldName(FieldId field)
 std::vector<FieldValue> fieldValues(const DecodedState& decoded)
 {
     std::vector<FieldValue> values;
-    const auto add = [&values](FieldKind kind, int index, std::string value) {
-        values.push_back({{kind, index}, fieldName({kind, index}), std::move(value)});
-    };
-    for (int c = 0; c < kCounterCount; ++c) {
-        add(FieldKind::Counter, c, decoded.counters[static_cast<std::size_t>(c)]);
-    }
-    for (const int k : {3, 2, 1, 0}) {
-        add(FieldKind::Value, k, std::to_string(decoded.values[static_cast<std::size_t>(k)]));
-    }
-    for (int w = 0; w < kWorldCount; ++w) {
-        const auto& state = decoded.worldStates[static_cast<std::size_t>(w)];
-        add(FieldKind::WorldFlags, w, flagText(decoded.flags[static_cast<std::size_t>(w)]));
-        add(FieldKind::WorldState, w, state ? std::string(worldStateCaption(*state)) : kUnchanged);
-    }
-    for (int i = 0; i < kObjectCount; ++i) {
-        add(FieldKind::Object, i, decoded.objects[static_cast<std::size_t>(i)] ? "carried" : "not carried");
-    }
-    add(FieldKind::Shield, 0, decoded.shield ? std::string(shieldName(*decoded.shield)) : kUnchanged);
-    add(FieldKind::Warrior, 0, decoded.warrior ? std::to_string(*decoded.warrior) : kUnchanged);
+    forEachField(decoded, decoded, [&values](FieldId id, const auto& value, const auto&) {
+        values.push_back({id, fieldName(id), valueText(value)});
+    });
     return values;
 }
 
@@ -133,8 +157,13 @@ const std::vector<FieldId>& fieldsOfCharacter(int k)
 
 std::vector<CarriedField> fieldsCarriedBy(std::string_view password, const std::vector<int>& characters)
 {
+    return fieldsCarriedBy(passwordFields(password), characters);
+}
+
+std::vector<CarriedField> fieldsCarriedBy(const std::vector<FieldValue>& fields, const std::vector<int>& characters)
+{
     std::vector<CarriedField> carried;
-    for (const FieldValue& value : valuesWithChecksum(password)) {
+    for (const FieldValue& value : fields) {
         std::vector<int> carriers;
         for (const int k : characters) {
             const auto& ids = fieldsOfCharacter(k);

@@ -50,9 +50,16 @@ struct CarriedField {
     std::vector<int> characters;
 };
 
+// Every field of a password, each once, in password order with the checksum last; the values are
+// empty when the password does not decode.
+std::vector<FieldValue> passwordFields(std::string_view password);
+
 // The fields that the given characters (1-based) of a password carry, each once, in password
 // order with the checksum last.
 std::vector<CarriedField> fieldsCarriedBy(std::string_view password, const std::vector<int>& characters);
+// The same, from the password's fields as passwordFields gives them, for asking of several
+// characters with one decode.
+std::vector<CarriedField> fieldsCarriedBy(const std::vector<FieldValue>& fields, const std::vector<int>& characters);
 
 // The places first to last, for fieldsCarriedBy.
 std::vector<int> characterRange(int first, int last);

@@ -1,7 +1,6 @@
 #include "PasswordExplanation.h"
 
 #include "PictureDescriptions.h"
-#include "codec/PasswordFields.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -38,7 +37,9 @@ QString positions(const std::vector<int>& characters)
 
 } // namespace
 
-PasswordExplanation::PasswordExplanation(const std::string& password) : m_password(password) {}
+PasswordExplanation::PasswordExplanation(const std::string& password)
+    : m_password(password), m_fields(passwordFields(password))
+{}
 
 QString PasswordExplanation::group(int group, std::bitset<4> changed) const
 {
@@ -51,7 +52,7 @@ QString PasswordExplanation::group(int group, std::bitset<4> changed) const
 
     // The window only ever shows passwords it assembled, but a restored state is taken as it
     // comes: one that does not decode still names its fields, without values.
-    const std::vector<CarriedField> fields = fieldsCarriedBy(m_password, characterRange(first, last));
+    const std::vector<CarriedField> fields = fieldsCarriedBy(m_fields, characterRange(first, last));
     std::vector<int> silent;
     for (int k = first; k <= last; ++k) {
         if (fieldsOfCharacter(k).empty()) {

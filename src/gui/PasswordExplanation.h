@@ -1,9 +1,12 @@
 #pragma once
 
+#include "codec/PasswordFields.h"
+
 #include <QString>
 
 #include <bitset>
 #include <string>
+#include <vector>
 
 namespace quandrel {
 
@@ -19,6 +22,7 @@ public:
 
 private:
     std::string m_password;
+    std::vector<FieldValue> m_fields; // decoded once for all twelve groups
 };
 
 } // namespace quandrel
