@@ -15,7 +15,7 @@ struct Case {
 TEST(RepairAsTyped, KeepsTheTypedGrouping)
 {
     const Case cases[] = {
-        {"substitution keeps groups", "ABC DEF", "ABX DEF", "ABX DEF"},
+        {"substitution keeps groups", "ABC DEF", "ABXDEF", "ABX DEF"},
         {"dashes and trailing blank", "AB-CD ", "AXCD", "AX-CD "},
         {"dropped inside a group", "AC DEF", "ABCDEF", "ABC DEF"},
         {"dropped at a boundary joins the shorter group", "ABC DE", "ABCXDE", "ABC XDE"},
