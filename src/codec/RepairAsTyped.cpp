@@ -1,13 +1,33 @@
 #include "codec/RepairAsTyped.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <vector>
 
 namespace quandrel {
 namespace {
 
-bool isSeparator(char c) { return c == ' ' || c == '-' || c == '\t'; }
+// The same characters that the codec drops when it reads a typed password.
+bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '-' || c == '\r' || c == '\n'; }
+
+char raised(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Where `longer` holds the one character more that `shorter` lacks: the place that leaves the
+// fewest differing characters, since a repair may change another character besides.
+std::size_t extraCharacterAt(std::string_view shorter, std::string_view longer)
+{
+    std::size_t best = 0;
+    std::size_t fewest = longer.size() + 1;
+    for (std::size_t at = 0; at < longer.size(); ++at) {
+        std::size_t differing = 0;
+        for (std::size_t i = 0; i < shorter.size(); ++i)
+            differing += shorter[i] != longer[i < at ? i : i + 1] ? 1 : 0;
+        if (differing < fewest) {
+            fewest = differing;
+            best = at;
+        }
+    }
+    return best;
+}
 
 // A run of password characters and the separators typed before it.
 struct Group {
@@ -31,15 +51,14 @@ std::string repairAsTyped(std::string_view typed, std::string_view repaired)
             groups.push_back({std::move(pending), 0});
         pending.clear();
         ++groups.back().size;
-        compact += c;
+        compact += raised(c);
     }
     const std::string trailing = pending;
     if (groups.empty())
         return std::string(repaired);
 
-    const auto mismatch = std::mismatch(compact.begin(), compact.end(), repaired.begin(), repaired.end());
-    const auto at = static_cast<std::size_t>(mismatch.first - compact.begin());
     if (repaired.size() == compact.size() + 1) {
+        const std::size_t at = extraCharacterAt(compact, repaired);
         std::size_t start = 0;
         for (std::size_t g = 0; g < groups.size(); ++g) {
             const std::size_t end = start + groups[g].size;
@@ -51,6 +70,7 @@ std::string repairAsTyped(std::string_view typed, std::string_view repaired)
             start = end;
         }
     } else if (repaired.size() + 1 == compact.size()) {
+        const std::size_t at = extraCharacterAt(repaired, compact);
         std::size_t start = 0;
         for (std::size_t g = 0; g < groups.size(); ++g) {
             if (at < start + groups[g].size) {

@@ -22,6 +22,8 @@ TEST(RepairAsTyped, KeepsTheTypedGrouping)
         {"extra inside a group", "ABXC DEF", "ABCDEF", "ABC DEF"},
         {"extra lone character goes with its separator", "ABC X DEF", "ABCDEF", "ABC DEF"},
         {"extra lone first character", "X ABC", "ABC", "ABC"},
+        {"dropped after a substitution", "AXC DF", "ABCDEF", "ABC DEF"},
+        {"extra after a substitution, lower case typed", "axc-dzef", "ABCDEF", "ABC-DEF"},
         {"no separators", "ABXC", "ABC", "ABC"},
         {"lengths too far apart", "AB CD", "ABCDEFG", "ABCDEFG"},
     };
