@@ -152,6 +152,12 @@ void PasswordEntryDialog::makeRoomForWrappedNotes()
     }
 }
 
+void PasswordEntryDialog::setTyped(const QString& text)
+{
+    m_input->setText(text);
+    m_input->setFocus();
+}
+
 void PasswordEntryDialog::useChosenCorrection()
 {
     const QListWidgetItem* chosen = m_corrections->currentItem();
