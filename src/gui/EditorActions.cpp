@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QWidget>
 
 namespace quandrel {
@@ -52,6 +53,10 @@ void EditorActions::createActions()
     m_copyPassword = addAction(QStringLiteral("copyPasswordAction"), tr("&Copy password"),
                                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
 
+    // A focused counter box takes Ctrl+V for itself first, as line edits override paste.
+    m_pastePassword = addAction(QStringLiteral("pastePasswordAction"), tr("&Paste password..."),
+                                {QKeySequence(Qt::CTRL | Qt::Key_V)});
+
     m_keyboardShortcuts = addAction(QStringLiteral("keyboardShortcutsAction"), tr("&Keyboard shortcuts..."), {});
 }
 
@@ -67,6 +72,7 @@ void EditorActions::connectSignals()
     connect(m_undo, &QAction::triggered, this, [this] { m_history.undo(); });
     connect(m_redo, &QAction::triggered, this, [this] { m_history.redo(); });
     connect(m_copyPassword, &QAction::triggered, this, &EditorActions::copyShownPassword);
+    connect(m_pastePassword, &QAction::triggered, this, &EditorActions::pasteIntoPasswordEntry);
     connect(m_keyboardShortcuts, &QAction::triggered, this, &EditorActions::openShortcutList);
 }
 
@@ -89,6 +95,21 @@ void EditorActions::openPasswordEntry()
     m_passwordEntry->open();
     m_passwordEntry->raise();
     m_passwordEntry->activateWindow();
+}
+
+void EditorActions::pasteIntoPasswordEntry()
+{
+    // Far past any password's length, so the box still says it is too long, yet bounded so a
+    // huge clipboard cannot stall the checks that run as the box changes.
+    constexpr qsizetype kMostPasted = 1000;
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.trimmed().isEmpty()) {
+        QMessageBox::information(m_window, tr("Paste password"),
+                                 tr("The clipboard holds no text to paste as a password."));
+        return;
+    }
+    openPasswordEntry();
+    m_passwordEntry->setTyped(text.left(kMostPasted));
 }
 
 void EditorActions::openShortcutList()

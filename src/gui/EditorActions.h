@@ -29,6 +29,7 @@ public:
     QAction* undo() const { return m_undo; }
     QAction* redo() const { return m_redo; }
     QAction* copyPassword() const { return m_copyPassword; }
+    QAction* pastePassword() const { return m_pastePassword; }
     QAction* keyboardShortcuts() const { return m_keyboardShortcuts; }
 
 private:
@@ -40,6 +41,7 @@ private:
     void openPasswordEntry();
     void openShortcutList();
     void copyShownPassword();
+    void pasteIntoPasswordEntry();
 
     EditorDocument& m_document;
     QWidget* m_window;
@@ -51,6 +53,7 @@ private:
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     QAction* m_copyPassword = nullptr;
+    QAction* m_pastePassword = nullptr;
     QAction* m_keyboardShortcuts = nullptr;
     QPointer<PasswordEntryDialog> m_passwordEntry;
     QPointer<ShortcutListDialog> m_shortcutList;

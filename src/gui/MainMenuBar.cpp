@@ -25,6 +25,7 @@ void MainMenuBar::createLayout(const EditorActions& actions)
     edit->addAction(actions.redo());
     edit->addSeparator();
     edit->addAction(actions.copyPassword());
+    edit->addAction(actions.pastePassword());
 
     QMenu* help = addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));

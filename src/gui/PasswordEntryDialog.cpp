@@ -2,6 +2,7 @@
 
 #include "TypedPassword.h"
 #include "codec/Decoder.h"
+#include "codec/RepairAsTyped.h"
 #include "editor/EditorModel.h"
 
 #include <QDialogButtonBox>
@@ -151,11 +152,19 @@ void PasswordEntryDialog::makeRoomForWrappedNotes()
     }
 }
 
+void PasswordEntryDialog::setTyped(const QString& text)
+{
+    m_input->setText(text);
+    m_input->setFocus();
+}
+
 void PasswordEntryDialog::useChosenCorrection()
 {
     const QListWidgetItem* chosen = m_corrections->currentItem();
     if (chosen != nullptr) {
-        m_input->setText(chosen->data(kCorrectionRole).toString());
+        // The player's blanks and dashes stay, so the corrected password reads as it was typed.
+        const std::string repaired = chosen->data(kCorrectionRole).toString().toStdString();
+        m_input->setText(QString::fromStdString(repairAsTyped(m_input->text().toStdString(), repaired)));
         m_input->setFocus();
     }
 }

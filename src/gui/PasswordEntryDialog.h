@@ -22,6 +22,9 @@ class PasswordEntryDialog final : public QDialog {
 public:
     PasswordEntryDialog(EditorModel& model, QWidget* parent);
 
+    // Puts a pasted password in the box, checked and with its corrections.
+    void setTyped(const QString& text);
+
 private:
     void createLayout();
     void connectSignals();

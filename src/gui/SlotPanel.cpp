@@ -44,14 +44,16 @@ void SlotPanel::createLayout()
         load->setObjectName(controlName(QStringLiteral("Command3"), n));
         load->setGeometry(twipsRect(kLoadLeft, top, kButtonWidth, kButtonHeight));
         load->setAccessibleName(tr("Load slot %1").arg(slot));
-        load->setToolTip(tr("Load the password saved in %1").arg(file));
+        load->setToolTip(tr("Load the password saved in %1. Missing slot files are first created holding a "
+                            "new game, so a slot never saved loads a new game.")
+                             .arg(file));
         m_loadButtons[static_cast<std::size_t>(n)] = load;
 
         auto* save = new QPushButton(tr("Savegame %1").arg(slot), this);
         save->setObjectName(controlName(QStringLiteral("Command2"), n));
         save->setGeometry(twipsRect(kSaveLeft, top, kButtonWidth, kButtonHeight));
         save->setAccessibleName(tr("Save slot %1").arg(slot));
-        save->setToolTip(tr("Save the password to %1").arg(file));
+        save->setToolTip(tr("Save the password to %1, replacing what the slot held.").arg(file));
         m_saveButtons[static_cast<std::size_t>(n)] = save;
     }
 }

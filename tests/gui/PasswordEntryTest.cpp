@@ -34,6 +34,8 @@ private slots:
     void wrongChecksumLoadsOnlyWhenConfirmed();
     void correctionsComeBestFirst_data();
     void correctionsComeBestFirst();
+    void correctionKeepsTheGrouping_data();
+    void correctionKeepsTheGrouping();
     void notesNeverOverlap();
 
 private:
@@ -382,6 +384,34 @@ void PasswordEntryTest::correctionsComeBestFirst()
     QVERIFY(!list->isVisible());
     QVERIFY(part("loadButton")->isEnabled());
     QVERIFY(m_dialog->isVisible()); // choosing puts the correction in the box; loading is the user's call
+}
+
+void PasswordEntryTest::correctionKeepsTheGrouping_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("corrected");
+
+    const QString blanks = inGroups(kInitial, QStringLiteral(" "));
+    const QString dashes = inGroups(kInitial, QStringLiteral("-"));
+    QTest::newRow("blanks, a look-alike")
+        << inGroups(with(kInitial, 14, QStringLiteral("Z")), QStringLiteral(" ")) << blanks;
+    // Character 21 opens the sixth group of four, behind five dashes.
+    QTest::newRow("dashes, a dropped character") << QString(dashes).remove(25, 1) << dashes;
+    QTest::newRow("blanks, a character too many") << QString(blanks).insert(37, QLatin1Char('5')) << blanks;
+}
+
+void PasswordEntryTest::correctionKeepsTheGrouping()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, corrected);
+
+    type(typed);
+    auto* list = part<QListWidget>("corrections");
+    QVERIFY(list->count() > 0);
+    list->setFocus();
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_COMPARE(part<QLineEdit>("passwordInput")->text(), corrected);
 }
 
 void PasswordEntryTest::notesNeverOverlap()

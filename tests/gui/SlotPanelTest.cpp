@@ -36,11 +36,13 @@ void SlotPanelTest::tooltipsNameTheSlotFiles()
     const auto* load = control<QPushButton>(indexed("Command3", 0));
     QVERIFY(load);
     QCOMPARE(load->toolTip(),
-             QStringLiteral("Load the password saved in %1").arg(directory().filePath(QStringLiteral("sgame01.txt"))));
+             QStringLiteral("Load the password saved in %1. Missing slot files are first created holding a "
+                            "new game, so a slot never saved loads a new game.")
+                 .arg(directory().filePath(QStringLiteral("sgame01.txt"))));
     const auto* save = control<QPushButton>(indexed("Command2", 4));
     QVERIFY(save);
-    QCOMPARE(save->toolTip(),
-             QStringLiteral("Save the password to %1").arg(directory().filePath(QStringLiteral("sgame05.txt"))));
+    QCOMPARE(save->toolTip(), QStringLiteral("Save the password to %1, replacing what the slot held.")
+                                  .arg(directory().filePath(QStringLiteral("sgame05.txt"))));
 }
 
 QByteArray SlotPanelTest::slotBytes(int slot) const
