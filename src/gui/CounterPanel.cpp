@@ -156,6 +156,10 @@ bool CounterPanel::discardedByModel(int box, const QKeyEvent& event)
 bool CounterPanel::leftToWindowShortcut(QKeyCombination keys) const
 {
     const QKeySequence pressed(keys);
+    if (QKeySequence::keyBindings(QKeySequence::Copy).contains(pressed) ||
+        QKeySequence::keyBindings(QKeySequence::Paste).contains(pressed)) {
+        return false;
+    }
     const QList<QAction*> actions = window()->actions();
     return std::any_of(actions.begin(), actions.end(), [&pressed](const QAction* action) {
         return action->isEnabled() && action->shortcuts().contains(pressed);

@@ -35,8 +35,9 @@ private:
 
     // Leaves the window's shortcuts to the window while a box has the focus: the box would take
     // some for its own editing (undo, redo, end of line), which in a three-digit box that the
-    // model controls only gets in the way. Copy and paste are no window shortcuts and stay the
-    // box's. True when an enabled action of the window has the keys, so the box leaves them.
+    // model controls only gets in the way. Copy and paste stay the box's, although the window
+    // pastes a password with the same keys when no box has the focus. True when an enabled
+    // action of the window has the keys, so the box leaves them.
     bool leftToWindowShortcut(QKeyCombination keys) const;
     // True when the model discards the key, so the box must not see it.
     bool discardedByModel(int box, const QKeyEvent& event);

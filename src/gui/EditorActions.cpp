@@ -99,17 +99,20 @@ void EditorActions::openPasswordEntry()
 
 void EditorActions::pasteIntoPasswordEntry()
 {
-    // Far past any password's length, so the box still says it is too long, yet bounded so a
-    // huge clipboard cannot stall the checks that run as the box changes.
-    constexpr qsizetype kMostPasted = 1000;
+    // The entry box keeps only the first 200 characters, so a huge clipboard cannot stall its checks.
     const QString text = QGuiApplication::clipboard()->text();
     if (text.trimmed().isEmpty()) {
-        QMessageBox::information(m_window, tr("Paste password"),
-                                 tr("The clipboard holds no text to paste as a password."));
+        // Window-modal but not blocking, as the window's other notes.
+        auto* box =
+            new QMessageBox(QMessageBox::Information, tr("Paste password"),
+                            tr("The clipboard holds no text to paste as a password."), QMessageBox::Ok, m_window);
+        box->setObjectName(QStringLiteral("nothingToPaste"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
         return;
     }
     openPasswordEntry();
-    m_passwordEntry->setTyped(text.left(kMostPasted));
+    m_passwordEntry->setTyped(text);
 }
 
 void EditorActions::openShortcutList()

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QTest>
 
 namespace quandrel {
@@ -17,7 +18,8 @@ Q_DECLARE_METATYPE(quandrel::CopyBy)
 
 namespace quandrel {
 
-// Copying the shown password, and the copy and paste that stay the counter boxes' own.
+// Copying the shown password, pasting one into the entry dialog, and the copy and paste that
+// stay the counter boxes' own.
 class ClipboardTest final : public WindowCommandTest {
     Q_OBJECT
 
@@ -25,6 +27,9 @@ private slots:
     void copiesTheShownPassword_data();
     void copiesTheShownPassword();
     void ctrlCInACounterBoxStaysTheBoxs();
+    void pastesIntoThePasswordEntry_data();
+    void pastesIntoThePasswordEntry();
+    void ctrlVInACounterBoxStaysTheBoxs();
 
 private:
     // An earlier copy on the clipboard, and a password that is not the initial one.
@@ -95,6 +100,52 @@ void ClipboardTest::ctrlCInACounterBoxStaysTheBoxs()
     // The box had the key: it reached the key buffer as every key typed into a box does.
     QVERIFY2(control<QLabel>(QStringLiteral("Label8"))->text().size() == 1,
              qPrintable(control<QLabel>(QStringLiteral("Label8"))->text()));
+}
+
+void ClipboardTest::pastesIntoThePasswordEntry_data()
+{
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("a grouped password") << QStringLiteral("UR3Q UR5F") << QStringLiteral("UR3Q UR5F");
+    // Far longer than any password: the box keeps its first 200 characters and says it is too long.
+    QTest::newRow("a huge text") << QString(100000, QLatin1Char('U')) << QString(200, QLatin1Char('U'));
+    QTest::newRow("nothing") << QString() << QString();
+    QTest::newRow("only blanks") << QStringLiteral(" \t\n ") << QString();
+}
+
+void ClipboardTest::pastesIntoThePasswordEntry()
+{
+    QFETCH(QString, copied);
+    QFETCH(QString, typed);
+    QGuiApplication::clipboard()->setText(copied);
+    // From the window itself: the counter boxes keep Ctrl+V for their own paste.
+    window().setFocus();
+    activateWindow();
+    window().setFocus();
+    pressKeys(QKeySequence(Qt::CTRL | Qt::Key_V));
+
+    if (typed.isEmpty()) {
+        QMessageBox* note = nullptr;
+        QTRY_VERIFY((note = openWindow<QMessageBox>(QStringLiteral("nothingToPaste"))) != nullptr);
+        QVERIFY(openWindow<QWidget>(QStringLiteral("passwordEntry")) == nullptr);
+        note->close();
+        return;
+    }
+    QWidget* entry = nullptr;
+    QTRY_VERIFY((entry = openWindow<QWidget>(QStringLiteral("passwordEntry"))) != nullptr);
+    QCOMPARE(entry->findChild<QLineEdit*>(QStringLiteral("passwordInput"))->text(), typed);
+    entry->close();
+}
+
+void ClipboardTest::ctrlVInACounterBoxStaysTheBoxs()
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("UR3Q"));
+    activateWindow();
+    QCOMPARE(QApplication::focusWidget(), control(indexed("Text1", 0)));
+    pressKeys(QKeySequence(Qt::CTRL | Qt::Key_V));
+    QVERIFY(openWindow<QWidget>(QStringLiteral("passwordEntry")) == nullptr);
+    QVERIFY(openWindow<QWidget>(QStringLiteral("nothingToPaste")) == nullptr);
 }
 
 } // namespace quandrel
