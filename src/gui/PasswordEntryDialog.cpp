@@ -1,11 +1,13 @@
 #include "PasswordEntryDialog.h"
 
+#include "ThemeColours.h"
 #include "TypedPassword.h"
 #include "codec/Decoder.h"
 #include "codec/RepairAsTyped.h"
 #include "editor/EditorModel.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,7 +74,6 @@ void PasswordEntryDialog::createLayout()
 
     m_length = addNote(layout, QStringLiteral("lengthNote"), this);
     m_problems = addNote(layout, QStringLiteral("symbolProblems"), this);
-    m_problems->setStyleSheet(QStringLiteral("color: #c00000"));
     m_checksum = addNote(layout, QStringLiteral("checksumNote"), this);
 
     m_correctionsNote = addNote(layout, QStringLiteral("correctionsNote"), this);
@@ -113,10 +114,23 @@ void PasswordEntryDialog::connectSignals()
             Qt::QueuedConnection);
 }
 
+void PasswordEntryDialog::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        refresh(); // the problem colour follows the theme
+    }
+}
+
 void PasswordEntryDialog::refresh()
 {
     const TypedPassword typed(m_input->text());
-    m_echo->setText(typed.echo());
+    // Chosen against the dialog's own palette, so a dark theme's red still reads.
+    const QColor problem = problemColour(palette());
+    QPalette problemText = m_problems->palette();
+    problemText.setColor(QPalette::WindowText, problem);
+    m_problems->setPalette(problemText);
+    m_echo->setText(typed.echo(problem));
     m_echo->setVisible(!typed.isEmpty());
     const auto show = [](QLabel* label, const QString& text) {
         label->setText(text);

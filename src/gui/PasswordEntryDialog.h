@@ -25,6 +25,9 @@ public:
     // Puts a pasted password in the box, checked and with its corrections.
     void setTyped(const QString& text);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createLayout();
     void connectSignals();

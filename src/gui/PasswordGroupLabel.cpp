@@ -1,5 +1,7 @@
 #include "PasswordGroupLabel.h"
 
+#include "ThemeColours.h"
+
 #include <QPainter>
 
 namespace quandrel {
@@ -28,15 +30,36 @@ QRect PasswordGroupLabel::characterRect(int index) const
 
 void PasswordGroupLabel::paintEvent(QPaintEvent* event)
 {
-    if (m_marked.any()) {
-        QPainter painter(this);
-        for (int i = 0; i < kCharacters && i < text().size(); ++i) {
+    if (m_marked.none()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    const QString shown = text();
+    const auto eachMarked = [&](const auto& paint) {
+        for (int i = 0; i < kCharacters && i < shown.size(); ++i) {
             if (m_marked.test(static_cast<std::size_t>(i))) {
-                painter.fillRect(characterRect(i), markColour());
+                paint(i, characterRect(i));
             }
         }
+    };
+    {
+        QPainter painter(this);
+        eachMarked([&](int, const QRect& place) { painter.fillRect(place, markColour()); });
     }
     QLabel::paintEvent(event);
+    // A dark theme's light text vanishes on the pale mark, so marked characters are drawn again
+    // in a colour that reads on it; a light theme's text already does and is left as drawn.
+    const QColor text = palette().color(foregroundRole());
+    const QColor markedText = textColourOn(markColour(), palette());
+    if (markedText != text) {
+        QPainter painter(this);
+        painter.setFont(font());
+        painter.setPen(markedText);
+        eachMarked([&](int i, const QRect& place) {
+            painter.fillRect(place, markColour());
+            painter.drawText(place, Qt::AlignLeft | Qt::AlignTop, shown.mid(i, 1));
+        });
+    }
 }
 
 } // namespace quandrel

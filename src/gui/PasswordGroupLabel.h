@@ -22,6 +22,7 @@ public:
     // The place of character `index` of the text, where its mark is drawn.
     QRect characterRect(int index) const;
 
+    // Background of a character that the last action changed.
     static QColor markColour();
 
 protected:

@@ -109,8 +109,9 @@ TypedPassword::TypedPassword(const QString& typed)
 
 bool TypedPassword::loadable() const { return m_check.length == kPasswordLength && m_check.problems.empty(); }
 
-QString TypedPassword::echo() const
+QString TypedPassword::echo(const QColor& problemColour) const
 {
+    const QString colour = problemColour.name();
     std::vector<bool> invalid(m_characters.size(), false);
     for (const SymbolProblem& problem : m_check.problems) {
         invalid[static_cast<std::size_t>(problem.position - 1)] = true;
@@ -122,9 +123,9 @@ QString TypedPassword::echo() const
         }
         const QString character = m_characters[i].toHtmlEscaped();
         if (i >= static_cast<std::size_t>(kPasswordLength)) {
-            html += QStringLiteral("<s style=\"color:#c00000\">%1</s>").arg(character);
+            html += QStringLiteral("<s style=\"color:%1\">%2</s>").arg(colour, character);
         } else if (invalid[i]) {
-            html += QStringLiteral("<u style=\"color:#c00000; font-weight:bold\">%1</u>").arg(character);
+            html += QStringLiteral("<u style=\"color:%1; font-weight:bold\">%2</u>").arg(colour, character);
         } else {
             html += character;
         }

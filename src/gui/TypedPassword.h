@@ -2,6 +2,7 @@
 
 #include "codec/PasswordCheck.h"
 
+#include <QColor>
 #include <QString>
 
 #include <string>
@@ -30,7 +31,8 @@ public:
     bool loadable() const;
     bool checksumMatches() const { return m_check.checksumMatches; }
 
-    QString echo() const; // rich text: groups of four, invalid characters in red
+    // Rich text: groups of four, invalid and surplus characters in `problemColour`.
+    QString echo(const QColor& problemColour) const;
     QString problems() const;
     QString checksumNote() const;
     QString lengthNote() const;
