@@ -14,8 +14,11 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quandrel {
 
@@ -24,6 +27,7 @@ namespace {
 constexpr int kLongestInput = 200; // far beyond a password with blanks and dashes
 constexpr int kCorrectionRole = Qt::UserRole;
 constexpr int kVisibleCorrections = 4;
+constexpr int kCorrectionLines = 3;    // a correction's password, what it changes, what it means
 constexpr int kWidthInCharacters = 72; // a correction's longest lines
 
 QLabel* addNote(QVBoxLayout* layout, const QString& name, QWidget* parent)
@@ -59,7 +63,10 @@ void PasswordEntryDialog::createLayout()
     m_input->setAccessibleName(tr("Password"));
     m_input->setFont(fixed);
     m_input->setMaxLength(kLongestInput);
-    m_input->setMinimumWidth(m_input->fontMetrics().horizontalAdvance(QString(kWidthInCharacters, QLatin1Char('W'))));
+    // Wide enough for a correction's longest lines, yet never wider than the screen.
+    const int wide = m_input->fontMetrics().horizontalAdvance(QString(kWidthInCharacters, QLatin1Char('W')));
+    const int screenWidth = screen()->availableGeometry().width() - m_input->fontMetrics().lineSpacing() * 4;
+    m_input->setMinimumWidth(std::min(wide, screenWidth));
     m_input->setPlaceholderText(tr("UR3Q UR5F UG4F ..."));
     prompt->setBuddy(m_input);
     layout->addWidget(m_input);
@@ -83,8 +90,7 @@ void PasswordEntryDialog::createLayout()
     m_corrections->setWordWrap(true);
     m_corrections->setFont(fixed);
     m_corrections->setAlternatingRowColors(true);
-    // Room for a handful of corrections of three lines each.
-    m_corrections->setMinimumHeight(QFontMetrics(fixed).lineSpacing() * 3 * kVisibleCorrections);
+    m_corrections->setMinimumHeight(correctionLinesHeight(kCorrectionLines * kVisibleCorrections));
     m_correctionsNote->setBuddy(m_corrections);
     layout->addWidget(m_corrections);
     m_useCorrection = new QPushButton(tr("&Use this correction"), this);
@@ -122,6 +128,12 @@ void PasswordEntryDialog::changeEvent(QEvent* event)
     }
 }
 
+void PasswordEntryDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    fitToContentsAndScreen(); // the screen it shows on is known now
+}
+
 void PasswordEntryDialog::refresh()
 {
     const TypedPassword typed(m_input->text());
@@ -154,15 +166,41 @@ void PasswordEntryDialog::refresh()
     m_useCorrection->setVisible(m_corrections->count() > 0);
     m_useCorrection->setEnabled(false);
     m_load->setEnabled(typed.loadable());
-    makeRoomForWrappedNotes();
+    fitToContentsAndScreen();
 }
 
-void PasswordEntryDialog::makeRoomForWrappedNotes()
+int PasswordEntryDialog::correctionLinesHeight(int lines) const
 {
-    // The layout's minimum leaves out how tall the wrapped notes grow at this width.
-    const int needed = layout()->totalHeightForWidth(width());
-    if (needed > height()) {
-        resize(width(), needed);
+    return m_corrections->fontMetrics().lineSpacing() * lines;
+}
+
+void PasswordEntryDialog::fitToContentsAndScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    // The title bar and borders are the window manager's; before the first showing they are
+    // unknown, so room for a title bar is kept.
+    const int frame = std::max(frameGeometry().height() - height(), fontMetrics().lineSpacing() * 2);
+    const int room = available.height() - frame;
+
+    // Room for a handful of corrections where the screen has it, for one at least.
+    const int roomy = correctionLinesHeight(kCorrectionLines * kVisibleCorrections);
+    m_corrections->setMinimumHeight(roomy);
+    int needed = layout()->totalHeightForWidth(width());
+    if (needed > room) {
+        m_corrections->setMinimumHeight(std::max(correctionLinesHeight(kCorrectionLines), roomy - (needed - room)));
+        needed = layout()->totalHeightForWidth(width());
+    }
+    layout()->activate(); // the dialog's minimum follows the list's before it is resized
+    // The layout's minimum leaves out how tall the wrapped notes grow at this width; a dialog the
+    // user made taller stays so while the screen has room.
+    const int fitted = std::min(std::max(needed, height()), room);
+    if (fitted != height()) {
+        resize(width(), fitted);
+    }
+    // Grown downwards, the dialog is moved back up onto the screen.
+    const QRect outer = frameGeometry();
+    if (isVisible() && outer.bottom() > available.bottom()) {
+        move(x(), std::max(available.top(), y() - (outer.bottom() - available.bottom())));
     }
 }
 

@@ -27,12 +27,16 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createLayout();
     void connectSignals();
     void refresh();
-    void makeRoomForWrappedNotes();
+    // As tall as the wrapped notes need, yet within the screen: the corrections list gives way
+    // and scrolls when the screen is short.
+    void fitToContentsAndScreen();
+    int correctionLinesHeight(int lines) const;
 
     void loadRequested();
     void confirmChecksum(const std::string& password);

@@ -119,7 +119,7 @@ QString TypedPassword::echo(const QColor& problemColour) const
     QString html;
     for (std::size_t i = 0; i < m_characters.size(); ++i) {
         if (i > 0 && i % kGroupSize == 0) {
-            html += QStringLiteral("&nbsp;");
+            html += QLatin1Char(' '); // breakable, so that the echo wraps on a narrow screen
         }
         const QString character = m_characters[i].toHtmlEscaped();
         if (i >= static_cast<std::size_t>(kPasswordLength)) {
