@@ -9,6 +9,8 @@
 #include <QStyleFactory>
 #include <QTest>
 
+#include <memory>
+
 namespace quandrel {
 
 // The colours the window adds stay legible in light and dark themes, and the light theme keeps
@@ -27,7 +29,11 @@ private:
     static QPalette darkPalette();
 };
 
-QPalette ThemeColoursTest::lightPalette() { return QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette(); }
+QPalette ThemeColoursTest::lightPalette()
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion->standardPalette();
+}
 
 // As dark desktop themes have it: light grey text on a near-black window.
 QPalette ThemeColoursTest::darkPalette()
