@@ -13,7 +13,7 @@ std::string normalizePassword(std::string_view typed)
     std::string password;
     password.reserve(typed.size());
     for (const char c : typed) {
-        if (c == ' ' || c == '\t' || c == '-' || c == '\r' || c == '\n') {
+        if (isGroupingCharacter(c)) {
             continue;
         }
         password.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);

@@ -39,6 +39,9 @@ inline bool isValidAt(char c, int k)
                             : checksumWeight(c) >= 1 && checksumWeight(c) <= 16;
 }
 
+// Blanks, dashes and line breaks that players put between groups; reading a password drops them.
+inline bool isGroupingCharacter(char c) { return c == ' ' || c == '\t' || c == '-' || c == '\r' || c == '\n'; }
+
 // A typed or pasted password as the codec reads it: blanks and dashes (grouping) removed and
 // lower-case letters raised, since no symbol is lower case.
 std::string normalizePassword(std::string_view typed);

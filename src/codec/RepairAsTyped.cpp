@@ -1,13 +1,12 @@
 #include "codec/RepairAsTyped.h"
 
+#include "codec/PasswordCheck.h"
+
 #include <cstddef>
 #include <vector>
 
 namespace quandrel {
 namespace {
-
-// The same characters that the codec drops when it reads a typed password.
-bool isSeparator(char c) { return c == ' ' || c == '\t' || c == '-' || c == '\r' || c == '\n'; }
 
 char raised(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -43,7 +42,7 @@ std::string repairAsTyped(std::string_view typed, std::string_view repaired)
     std::string compact;
     std::string pending;
     for (const char c : typed) {
-        if (isSeparator(c)) {
+        if (isGroupingCharacter(c)) {
             pending += c;
             continue;
         }
