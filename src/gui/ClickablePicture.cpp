@@ -1,5 +1,7 @@
 #include "ClickablePicture.h"
 
+#include "ThemeColours.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -26,7 +28,7 @@ void ClickablePicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     if (m_border) {
-        qDrawWinPanel(&painter, rect(), palette(), true);
+        qDrawWinPanel(&painter, rect(), sunkenFramePalette(palette()), true);
         painter.drawPixmap(kBorderWidth, kBorderWidth, m_picture);
     } else {
         painter.drawPixmap(0, 0, m_picture);

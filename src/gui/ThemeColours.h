@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QColor>
-
-class QPalette;
+#include <QPalette>
 
 namespace quandrel {
 
@@ -14,5 +13,8 @@ namespace quandrel {
 QColor textColourOn(const QColor& background, const QPalette& palette);
 // Characters and notes that make a typed password unloadable.
 QColor problemColour(const QPalette& palette);
+// The palette for a sunken frame of our own: a dark window's bevel lines are lifted until they
+// stand out from it; a light window keeps the toolkit's own.
+QPalette sunkenFramePalette(const QPalette& palette);
 
 } // namespace quandrel

@@ -22,6 +22,7 @@ private slots:
     void addedTextReadsOnBothThemes_data();
     void addedTextReadsOnBothThemes();
     void lightThemeKeepsTheOriginalColours();
+    void sunkenFramesStandOutOnDark();
     void markedCharactersAreDrawnLegiblyOnDark();
 
 private:
@@ -71,6 +72,22 @@ void ThemeColoursTest::lightThemeKeepsTheOriginalColours()
     const QPalette light = lightPalette();
     QCOMPARE(problemColour(light), QColor(0xC0, 0x00, 0x00));
     QCOMPARE(textColourOn(PasswordGroupLabel::markColour(), light), light.color(QPalette::WindowText));
+}
+
+void ThemeColoursTest::sunkenFramesStandOutOnDark()
+{
+    const QPalette light = lightPalette();
+    QCOMPARE(sunkenFramePalette(light), light);
+
+    QPalette dark = darkPalette();
+    // As dark themes give it: the lit bevel barely lighter than the window.
+    dark.setColor(QPalette::Light, QColor(0x30, 0x30, 0x30));
+    dark.setColor(QPalette::Midlight, QColor(0x2A, 0x2A, 0x2A));
+    const QPalette frame = sunkenFramePalette(dark);
+    for (const QPalette::ColorRole role : {QPalette::Light, QPalette::Midlight}) {
+        const double ratio = contrast::ratio(frame.color(role), dark.color(QPalette::Window));
+        QVERIFY2(ratio >= 3.0, qPrintable(QString::number(ratio)));
+    }
 }
 
 void ThemeColoursTest::markedCharactersAreDrawnLegiblyOnDark()
