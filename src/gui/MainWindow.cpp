@@ -17,7 +17,6 @@
 #include "credits/CreditsWindow.h"
 
 #include <QCloseEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
@@ -48,7 +47,7 @@ void MainWindow::createLayout()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("The Quandrel Password Generator "));
-    setWindowIcon(QIcon(loadPicture(QStringLiteral("icon.png"))));
+    setWindowIcon(applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     // The places of the layout leave room for captions of 8 points; a larger default font clips them.
