@@ -6,6 +6,9 @@
 #include "PasswordGroupLabel.h"
 #include "Twips.h"
 
+#include <QApplication>
+#include <QFontDatabase>
+
 namespace quandrel {
 
 namespace {
@@ -32,8 +35,15 @@ QString spelled(const QString& text)
 
 QFont passwordFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif); // the fallback where that family is missing
+    const QString family = QStringLiteral("MS Sans Serif");
+    // Where that family is missing, the window's own font stands in. Asking for the missing
+    // family would cost the start-up a second search through every installed font, to end on
+    // the desktop's sans-serif all the same.
+    QFont font = QApplication::font();
+    if (QFontDatabase::families().contains(family, Qt::CaseInsensitive)) {
+        font = QFont(family);
+        font.setStyleHint(QFont::SansSerif);
+    }
     font.setPointSizeF(kPointSize);
     font.setWeight(QFont::Normal);
     return font;
