@@ -68,6 +68,7 @@ windows-cli: windows-deps
 bench: build
 	$(BUILD_DIR)/bench/codec_bench
 	$(BUILD_DIR)/bench/cli_bench
+	$(BUILD_DIR)/bench/picture_bench
 	$(BUILD_DIR)/bench/startup_bench
 
 format: configure

@@ -1,0 +1,67 @@
+// Loading every picture of the window: from the compiled-in pixels the editor uses, against
+// decoding the GIF files they are made from, as the editor did before.
+#include "gui/Pictures.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
+
+namespace {
+
+QStringList windowPictures()
+{
+    QFile list(QStringLiteral(QUANDREL_ASSETS_DIR "/window-pictures.txt"));
+    if (!list.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {};
+    }
+    return QString::fromLatin1(list.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+void BM_LoadCompiledInPictures(benchmark::State& state)
+{
+    const QStringList pictures = windowPictures();
+    for (auto _ : state) {
+        for (const QString& picture : pictures) {
+            benchmark::DoNotOptimize(quandrel::loadPicture(picture, 1));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * pictures.size());
+}
+BENCHMARK(BM_LoadCompiledInPictures);
+
+void BM_DecodeGifPictures(benchmark::State& state)
+{
+    // Read beforehand, as resources compiled in would be.
+    QList<QByteArray> gifs;
+    for (const QString& picture : windowPictures()) {
+        QFile file(QStringLiteral(QUANDREL_ASSETS_DIR "/") + picture);
+        if (!file.open(QIODevice::ReadOnly)) {
+            state.SkipWithError("cannot read a picture");
+            return;
+        }
+        gifs.append(file.readAll());
+    }
+    for (auto _ : state) {
+        for (const QByteArray& gif : gifs) {
+            benchmark::DoNotOptimize(QPixmap::fromImage(QImage::fromData(gif, "GIF")));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * gifs.size());
+}
+BENCHMARK(BM_DecodeGifPictures);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Pixmaps need the GUI application; offscreen needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
