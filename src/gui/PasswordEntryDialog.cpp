@@ -46,6 +46,7 @@ PasswordEntryDialog::PasswordEntryDialog(EditorModel& model, QWidget* parent) : 
 {
     createLayout();
     connectSignals();
+    applyProblemColour();
     refresh();
 }
 
@@ -124,8 +125,18 @@ void PasswordEntryDialog::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
-        refresh(); // the problem colour follows the theme
+        // The problem colour follows the theme.
+        applyProblemColour();
+        refresh();
     }
+}
+
+void PasswordEntryDialog::applyProblemColour()
+{
+    // Chosen against the dialog's own palette, so a dark theme's red still reads.
+    QPalette problemText = m_problems->palette();
+    problemText.setColor(QPalette::WindowText, problemColour(palette()));
+    m_problems->setPalette(problemText);
 }
 
 void PasswordEntryDialog::showEvent(QShowEvent* event)
@@ -137,12 +148,7 @@ void PasswordEntryDialog::showEvent(QShowEvent* event)
 void PasswordEntryDialog::refresh()
 {
     const TypedPassword typed(m_input->text());
-    // Chosen against the dialog's own palette, so a dark theme's red still reads.
-    const QColor problem = problemColour(palette());
-    QPalette problemText = m_problems->palette();
-    problemText.setColor(QPalette::WindowText, problem);
-    m_problems->setPalette(problemText);
-    m_echo->setText(typed.echo(problem));
+    m_echo->setText(typed.echo(problemColour(palette())));
     m_echo->setVisible(!typed.isEmpty());
     const auto show = [](QLabel* label, const QString& text) {
         label->setText(text);

@@ -33,6 +33,7 @@ private:
     void createLayout();
     void connectSignals();
     void refresh();
+    void applyProblemColour();
     // As tall as the wrapped notes need, yet within the screen: the corrections list gives way
     // and scrolls when the screen is short.
     void fitToContentsAndScreen();
