@@ -27,6 +27,9 @@ void ClickablePicture::setBorder(bool on)
 void ClickablePicture::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // On a screen between whole ratios the nearest finer drawing is shrunk to fit; smoothly, so
+    // its thin lines do not break up.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (m_border) {
         qDrawWinPanel(&painter, rect(), sunkenFramePalette(palette()), true);
         painter.drawPixmap(kBorderWidth, kBorderWidth, m_picture);
