@@ -16,7 +16,7 @@ std::string normalizePassword(std::string_view typed)
         if (isGroupingCharacter(c)) {
             continue;
         }
-        password.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+        password.push_back(raisedSymbol(c));
     }
     return password;
 }

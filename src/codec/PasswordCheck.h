@@ -42,6 +42,9 @@ inline bool isValidAt(char c, int k)
 // Blanks, dashes and line breaks that players put between groups; reading a password drops them.
 inline bool isGroupingCharacter(char c) { return c == ' ' || c == '\t' || c == '-' || c == '\r' || c == '\n'; }
 
+// A typed character as the codec reads it: lower-case letters raised, since no symbol is lower case.
+inline char raisedSymbol(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 // A typed or pasted password as the codec reads it: blanks and dashes (grouping) removed and
 // lower-case letters raised, since no symbol is lower case.
 std::string normalizePassword(std::string_view typed);

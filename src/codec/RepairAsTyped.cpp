@@ -8,8 +8,6 @@
 namespace quandrel {
 namespace {
 
-char raised(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // Where `longer` holds the one character more that `shorter` lacks: the place that leaves the
 // fewest differing characters, since a repair may change another character besides.
 std::size_t extraCharacterAt(std::string_view shorter, std::string_view longer)
@@ -50,7 +48,7 @@ std::string repairAsTyped(std::string_view typed, std::string_view repaired)
             groups.push_back({std::move(pending), 0});
         pending.clear();
         ++groups.back().size;
-        compact += raised(c);
+        compact += raisedSymbol(c);
     }
     const std::string trailing = pending;
     if (groups.empty())
