@@ -1,5 +1,5 @@
 #include "codec/Password.h"
-#include "slots/NewSlotTemporaries.h"
+#include "slots/SlotTemporaries.h"
 #include "slots/SlotError.h"
 #include "slots/SlotStore.h"
 #include "support/TemporaryDirectory.h"
@@ -93,7 +93,7 @@ TEST(SlotFileCreation, OnlyFilesAreRemovedAsStaleTemporaries)
     directory.write("target", "keep");
     std::filesystem::last_write_time(directory.path() / "target", old);
     std::filesystem::create_symlink("target", directory.path() / ".quandrel-new-slot-ALinks");
-    removeStaleNewSlotTemporaries(directory.path());
+    removeStaleSlotTemporaries(directory.path());
     EXPECT_EQ(directory.names(),
               (std::set<std::string>{".quandrel-new-slot-ALinks", ".quandrel-new-slot-Folder", "target"}));
 }
