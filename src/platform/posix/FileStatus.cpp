@@ -29,9 +29,6 @@ FileStatus linkStatus(const std::filesystem::path& path)
     return result;
 }
 
-bool mayWrite(const std::filesystem::path& path)
-{
-    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
-}
+bool mayWrite(const std::filesystem::path& path) { return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0; }
 
 } // namespace quandrel::platform

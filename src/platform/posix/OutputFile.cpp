@@ -94,7 +94,8 @@ OutputFile OutputFile::openExisting(const std::filesystem::path& path)
 
 OutputFile OutputFile::createNew(const std::filesystem::path& path, unsigned mode)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, static_cast<mode_t>(mode));
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, static_cast<mode_t>(mode));
     if (fd < 0) {
         failWithErrno();
     }
@@ -140,8 +141,8 @@ bool OutputFile::carryMetadataOf(const std::filesystem::path& original)
     [[maybe_unused]] int ignored = ::fchown(fd, old.st_uid, old.st_gid);
     ignored = ::fchmod(fd, old.st_mode & 07777U);
 
-    const auto oldNames = attributeNames(
-        [&](char* list, std::size_t size) { return ::listxattr(original.c_str(), list, size); });
+    const auto oldNames =
+        attributeNames([&](char* list, std::size_t size) { return ::listxattr(original.c_str(), list, size); });
     const auto newNames = attributeNames([&](char* list, std::size_t size) { return ::flistxattr(fd, list, size); });
     if (!oldNames || !newNames) {
         return false;

@@ -1,7 +1,7 @@
 #include "platform/OutputFile.h"
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <fcntl.h>
 #include <io.h>

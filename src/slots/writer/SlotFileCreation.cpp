@@ -1,7 +1,7 @@
 #include "SlotFileCreation.h"
 
-#include "SlotTemporaries.h"
 #include "QtFileName.h"
+#include "SlotTemporaries.h"
 #include "platform/NewFileMode.h"
 
 #include <QTemporaryFile>

@@ -1,9 +1,9 @@
 #include "SlotStore.h"
 
 #include "SlotError.h"
-#include "slots/SlotFile.h"
 #include "SlotFileCreation.h"
 #include "SlotWriteError.h"
+#include "slots/SlotFile.h"
 
 namespace quandrel {
 
