@@ -52,7 +52,7 @@ TEST(SlotKill, AKilledSaveLeavesTheOldOrTheNewLineAndOnlyOurTemporaries)
     state.counters = {"999", "000", "555"};
     const std::string second = encodePassword(state);
     std::mt19937 random(7);
-    std::uniform_int_distribution<int> delay(0, 3000); // microseconds before the kill
+    std::uniform_int_distribution<int> delay(0, 5000); // microseconds before the kill
 
     for (const bool inPlace : {false, true}) {
         SCOPED_TRACE(inPlace ? "written in place" : "replaced through a temporary");
@@ -63,8 +63,12 @@ TEST(SlotKill, AKilledSaveLeavesTheOldOrTheNewLineAndOnlyOurTemporaries)
             fs::create_hard_link(folder.path() / "sgame01.txt", elsewhere.path() / "second-name.txt");
         }
         int torn = 0;
+        int changed = 0; // kills after which the slot held another line than before: saves ran
+        std::string previous = folder.read("sgame01.txt");
         for (int kill = 0; kill < killsPerWay(); ++kill) {
-            const pid_t saver = startSaving(folder.path(), first, second);
+            // The first save of each saver changes the slot, so that a kill during it is seen.
+            const bool holdsFirst = previous == first + "\r\n";
+            const pid_t saver = startSaving(folder.path(), holdsFirst ? second : first, holdsFirst ? first : second);
             ASSERT_GT(saver, 0);
             std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
             ::kill(saver, SIGKILL);
@@ -72,6 +76,8 @@ TEST(SlotKill, AKilledSaveLeavesTheOldOrTheNewLineAndOnlyOurTemporaries)
             ::waitpid(saver, &status, 0);
             ASSERT_TRUE(WIFSIGNALED(status)) << "the saver stopped by itself";
             const std::string slot = folder.read("sgame01.txt");
+            changed += slot != previous ? 1 : 0;
+            previous = slot;
             if (slot != first + "\r\n" && slot != second + "\r\n") {
                 ++torn;
                 ADD_FAILURE() << "kill " << kill << " left \"" << slot << "\"";
@@ -86,7 +92,7 @@ TEST(SlotKill, AKilledSaveLeavesTheOldOrTheNewLineAndOnlyOurTemporaries)
             }
         }
         std::cout << (inPlace ? "in place: " : "replaced: ") << killsPerWay() << " kills, " << torn << " slots torn, "
-                  << strays << " temporaries left\n";
+                  << strays << " temporaries left, " << changed << " changed the slot\n";
         SlotStore(folder.path()).save(1, second);
         EXPECT_EQ(folder.names(), std::set<std::string>{"sgame01.txt"});
         if (inPlace) {
