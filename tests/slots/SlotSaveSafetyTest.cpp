@@ -88,7 +88,7 @@ struct Case {
     std::string error;
     // Whether slot 1 holds the new password afterwards (else the old one).
     bool slotReplaced;
-    // What else must hold afterwards; `before` is what `prepare` left.
+    // What else must hold afterwards.
     std::function<void(const fs::path& folder, const fs::path& elsewhere)> check;
 };
 
