@@ -1,9 +1,12 @@
 #include "Pictures.h"
 
 #include "BakedPictures.h"
+#include "Contrast.h"
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
+#include <QPalette>
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +21,17 @@ namespace quandrel {
 namespace {
 
 constexpr int kFinestRatio = 3;
+// Comfortable reading for text of any size.
+constexpr double kLegibleContrast = 4.5;
+
+// The pictures that are words, drawn in one dark ink.
+constexpr std::string_view kWordPictures[] = {"objects/noshield.gif", "objects/selectall.gif"};
+const QColor kInk(28, 28, 32);
+
+bool isWordPicture(const QString& path)
+{
+    return std::find(std::begin(kWordPictures), std::end(kWordPictures), path.toStdString()) != std::end(kWordPictures);
+}
 
 const BakedPicture* findPicture(std::string_view path, int ratio)
 {
@@ -46,14 +60,41 @@ QPixmap loadPicture(const QString& path, int ratio)
         return {};
     }
     // The image only reads the compiled-in pixels; the pixmap takes its own copy.
-    QImage image(picture->pixels, picture->width, picture->height, picture->bytesPerLine, QImage::Format_Indexed8);
-    image.setColorTable(QList<QRgb>(picture->colours.begin(), picture->colours.end()));
+    const QImage image(picture->pixels, picture->width, picture->height, picture->width * 4,
+                       QImage::Format_ARGB32_Premultiplied);
     QPixmap pixmap = QPixmap::fromImage(image);
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
 
-QPixmap loadPicture(const QString& path) { return loadPicture(path, pictureRatio(qGuiApp->devicePixelRatio())); }
+QColor wordInk(const QPalette& palette)
+{
+    const QColor window = palette.color(QPalette::Window);
+    if (contrast::ratio(kInk, window) >= kLegibleContrast) {
+        return kInk;
+    }
+    return contrast::legibleAgainst(palette.color(QPalette::WindowText), window, kLegibleContrast);
+}
+
+QPixmap loadPicture(const QString& path, int ratio, const QPalette& palette)
+{
+    QPixmap picture = loadPicture(path, ratio);
+    const QColor ink = wordInk(palette);
+    if (picture.isNull() || !isWordPicture(path) || ink == kInk) {
+        return picture;
+    }
+    // The words keep their soft edges and take the ink that reads on this window.
+    QPainter painter(&picture);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(QRectF(QPointF(), picture.deviceIndependentSize()), ink);
+    painter.end();
+    return picture;
+}
+
+QPixmap loadPicture(const QString& path)
+{
+    return loadPicture(path, pictureRatio(qGuiApp->devicePixelRatio()), QGuiApplication::palette());
+}
 
 QIcon applicationIcon()
 {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 
@@ -16,7 +18,14 @@ int pictureRatio(qreal devicePixelRatio);
 // path or ratio.
 QPixmap loadPicture(const QString& path, int ratio);
 
-// The picture drawn for the finest of the application's screens.
+// The ink of the pictures that are words on a window of this palette: their own dark ink where it
+// reads, else the palette's text colour, kept legible.
+QColor wordInk(const QPalette& palette);
+
+// As above; a picture that is words is drawn in the ink that reads on the palette's window.
+QPixmap loadPicture(const QString& path, int ratio, const QPalette& palette);
+
+// The picture drawn for the finest of the application's screens, for the application's palette.
 QPixmap loadPicture(const QString& path);
 
 // The editor's own icon, for its windows.
