@@ -66,7 +66,10 @@ bool JsonRecordReader::next(JsonRecord& record)
             record.tooLarge = true;
             m_text.clear();
         }
-        if (line.tooLong) {
+        // A line too long on its own is a value of its own; inside a value that runs over several
+        // lines, the value is read on to its close (from what is kept of the line), so that
+        // its other lines are not taken for values.
+        if (line.tooLong && line.number == record.firstLine) {
             break;
         }
         track(line.text);
