@@ -54,6 +54,13 @@ bool LineReader::next(InputLine& line)
         const auto* stop = m_chunk.data() + m_end;
         const auto* lineEnd = std::find_if(start, stop, [](char c) { return c == '\n' || c == '\r'; });
         const auto length = static_cast<std::size_t>(lineEnd - start);
+        if (lineEnd != stop && m_line.empty() && !tooLong && length <= m_maxLength) {
+            // The whole line lies in the chunk: handed out where it is, without a copy.
+            m_afterCarriageReturn = *lineEnd == '\r';
+            m_begin += length + 1;
+            line = {++m_number, std::string_view(start, length), false};
+            return true;
+        }
         const std::size_t room = m_maxLength - m_line.size();
         m_line.append(start, std::min(length, room));
         tooLong = tooLong || length > room;

@@ -21,7 +21,8 @@ class LineReader final {
 public:
     LineReader(std::istream& in, std::size_t maxLength);
 
-    // The next line, or false at the end of the input or after a failed read.
+    // The next line, or false at the end of the input or after a failed read. Its text stays
+    // valid until the next call.
     bool next(InputLine& line);
 
     // Why reading stopped early; empty when the input simply ended.

@@ -119,10 +119,42 @@ TEST(Commands, OversizedInputIsRefusedAndTheStreamGoesOn)
     EXPECT_EQ(runWith({"encode"}, manyLines + "1]}\n{}\n").err,
               "quandrel-pass encode: line 1: more than 1024 KiB, not read\n");
 
+    // A line too long inside a pretty-printed state spoils that state alone, once.
+    const Outcome longLine =
+        runWith({"encode"}, "{\n  \"arrows\": \"" + std::string(kMaxStateSize, '1') + "\",\n  \"coins\": 1\n}\n{}\n");
+    EXPECT_EQ(longLine.out, initialPassword() + "\n");
+    EXPECT_EQ(longLine.err, "quandrel-pass encode: line 1: more than 1024 KiB, not read\n");
+
     const Outcome decoded = runWith({"decode"}, std::string(kMaxPasswordLine + 1, 'U') + "\n" + initialPassword());
     EXPECT_EQ(decoded.status, kExitFailed);
     EXPECT_EQ(linesOf(decoded.out).size(), 1U);
     EXPECT_EQ(decoded.err, "quandrel-pass decode: line 1: longer than 65536 bytes, not read\n");
+}
+
+TEST(Commands, EncodeRefusesHostileStatesEarlyAndGoesOn)
+{
+    struct Case {
+        std::string input;
+        std::string err;
+    };
+    const Case cases[] = {
+        {std::string("{\"arrows\":1}\0 not JSON\n", 23), "line 1, column 13: not valid JSON: a NUL byte"},
+        {std::string(kMaxStateSize - 1, '['), "line 1, column 5: nested deeper than a game state (4 levels)"},
+        {[] {
+             std::string deep;
+             for (int i = 0; i < 200000; ++i) {
+                 deep += "{\"a\":";
+             }
+             return deep;
+         }(),
+         "line 1, column 21: nested deeper than a game state (4 levels)"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = runWith({"encode"}, c.input + "\n{}\n");
+        EXPECT_EQ(run.status, kExitFailed);
+        EXPECT_EQ(run.out, initialPassword() + "\n");
+        EXPECT_EQ(run.err, "quandrel-pass encode: " + c.err + "\n");
+    }
 }
 
 TEST(Commands, ReadAndWriteFailuresGiveTheSystemsReason)
