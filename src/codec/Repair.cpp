@@ -44,7 +44,45 @@ std::string_view lookAlikesOf(char c)
     return {others.data(), static_cast<std::size_t>(std::find(others.begin(), others.end(), '\0') - others.begin())};
 }
 
-bool looksAlike(char a, char b) { return lookAlikesOf(a).find(b) != std::string_view::npos; }
+// Keys that touch on a keyboard laid out in rows of digits and of Latin letters, each row set
+// half a key to the right of the one above.
+constexpr std::array<std::string_view, 4> kKeyRows = {"1234567890", "QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+
+constexpr std::array<std::array<bool, 128>, 128> makeKeyboardNeighbours()
+{
+    std::array<std::array<bool, 128>, 128> table{};
+    const auto touch = [&table](char a, char b) {
+        table[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = true;
+        table[static_cast<std::size_t>(b)][static_cast<std::size_t>(a)] = true;
+    };
+    for (std::size_t r = 0; r < kKeyRows.size(); ++r) {
+        const std::string_view row = kKeyRows[r];
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c + 1 < row.size()) {
+                touch(row[c], row[c + 1]);
+            }
+            if (r + 1 < kKeyRows.size()) {
+                const std::string_view below = kKeyRows[r + 1];
+                if (c < below.size()) {
+                    touch(row[c], below[c]);
+                }
+                if (c > 0 && c - 1 < below.size()) {
+                    touch(row[c], below[c - 1]);
+                }
+            }
+        }
+    }
+    return table;
+}
+
+constexpr auto kKeyboardNeighbours = makeKeyboardNeighbours();
+
+bool keyboardNeighbours(char a, char b)
+{
+    const auto ua = static_cast<unsigned char>(a);
+    const auto ub = static_cast<unsigned char>(b);
+    return ua < 128 && ub < 128 && kKeyboardNeighbours[ua][ub];
+}
 
 int hexValue(char c) { return isValidAt(c, kPasswordLength) ? checksumWeight(c) - 1 : -1; }
 
@@ -118,12 +156,17 @@ bool isWrittenByEncoder(const PasswordText& password)
     return again == password;
 }
 
-// How a correction ranks: fewer changes other than look-alikes first, then fewer changes; among
-// equals, a password that the encoder writes first, then the order in which they were found.
+// How a correction ranks. A password the encoder writes first: every true password is one.
+// Then fewer changed characters, then fewer that are not look-alikes, then one that leaves
+// every field as typed (only a checksum digit changed, put back or taken out: as likely a
+// slip as any, but one place of 15 digits rather than 31 symbols), then fewer changes that
+// are neither look-alikes nor keyboard neighbours; among equals, the order found.
 struct RepairRank {
-    int others;
-    int changes;
     bool notWritten;
+    int changes;
+    int others;
+    bool changesFields;
+    int strangers;
     long order;
 
     auto operator<=>(const RepairRank&) const = default;
@@ -135,6 +178,26 @@ struct Candidate {
     std::array<Substitution, 2> changes;
     int changeCount;
 };
+
+// A checksum digit replaced: the body stays as typed. A character put back or taken out
+// gets no such preference, since a slip of that kind is as likely at any place.
+bool changesOnlyChecksum(const Substitution& change)
+{
+    return change.edit == Edit::Replace && change.position > kBodyLength;
+}
+
+RepairRank rankOf(const Candidate& candidate, long order)
+{
+    RepairRank rank{false, candidate.changeCount, 0, false, 0, order};
+    for (int i = 0; i < candidate.changeCount; ++i) {
+        const Substitution& change = candidate.changes[static_cast<std::size_t>(i)];
+        rank.others += change.lookAlike ? 0 : 1;
+        rank.changesFields = rank.changesFields || !changesOnlyChecksum(change);
+        rank.strangers +=
+            change.lookAlike || (change.edit == Edit::Replace && keyboardNeighbours(change.from, change.to)) ? 0 : 1;
+    }
+    return rank;
+}
 
 // Whether two candidates of a search may give the same password: distinct substitutions never
 // do, but a character put back at one place can give what it gives at the next.
@@ -149,12 +212,8 @@ public:
     // Offers the candidate found next; `written` says, when asked, whether the encoder writes it.
     template <typename Written> void offer(const Candidate& candidate, Written written)
     {
-        const long order = m_found++;
-        int others = 0;
-        for (int i = 0; i < candidate.changeCount; ++i) {
-            others += candidate.changes[static_cast<std::size_t>(i)].lookAlike ? 0 : 1;
-        }
-        RepairRank rank{others, candidate.changeCount, false, order};
+        // Ranked first as if written, so that only a candidate that could be kept is checked.
+        RepairRank rank = rankOf(candidate, m_found++);
         if (m_maxResults == 0 || (m_kept.size() == m_maxResults && !(rank < m_kept.back().rank))) {
             return;
         }
@@ -413,6 +472,8 @@ private:
 };
 
 } // namespace
+
+bool looksAlike(char a, char b) { return lookAlikesOf(a).find(b) != std::string_view::npos; }
 
 std::vector<Repair> suggestRepairs(std::string_view password, std::size_t maxResults)
 {

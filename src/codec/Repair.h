@@ -33,6 +33,9 @@ struct Repair {
 
 inline constexpr std::size_t kMaxRepairs = 10;
 
+// Whether one of the two characters is easily mistaken for the other, such as O for 0.
+bool looksAlike(char a, char b);
+
 // The likeliest corrections of a password that has invalid symbols or a wrong checksum, best
 // first: look-alike substitutions before other changes, one change before two, and among equals
 // a password that this program could have written before one it could not. A password of 45
