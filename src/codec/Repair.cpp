@@ -157,20 +157,23 @@ bool isWrittenByEncoder(const PasswordText& password)
 }
 
 // How a correction ranks. A password the encoder writes first: every true password is one.
-// Then fewer changed characters, then fewer that are not look-alikes, then one that leaves
-// every field as typed (only a checksum digit changed, put back or taken out: as likely a
-// slip as any, but one place of 15 digits rather than 31 symbols), then fewer changes that
-// are neither look-alikes nor keyboard neighbours; among equals, the order found.
+// Then fewer changed characters, then fewer that are not look-alikes, then fewer of those in
+// the body (a checksum digit replaced leaves every field as typed; as likely a slip as any,
+// it is one of 15 digits at its place where a body place has 31 symbols), then fewer changes
+// that are neither look-alikes nor keyboard neighbours; among equals, the order found.
 struct RepairRank {
     bool notWritten;
     int changes;
     int others;
-    bool changesFields;
+    int othersInBody;
     int strangers;
     long order;
 
     auto operator<=>(const RepairRank&) const = default;
 };
+
+// The best rank of a pair of changes that the encoder does not write.
+constexpr RepairRank kBestUnwrittenPair{true, 2, 0, 0, 0, 0};
 
 // A correction found: its password and its one or two changes.
 struct Candidate {
@@ -179,20 +182,17 @@ struct Candidate {
     int changeCount;
 };
 
-// A checksum digit replaced: the body stays as typed. A character put back or taken out
-// gets no such preference, since a slip of that kind is as likely at any place.
-bool changesOnlyChecksum(const Substitution& change)
-{
-    return change.edit == Edit::Replace && change.position > kBodyLength;
-}
+// A character put back or taken out counts as a change of the body wherever it is, since such
+// a slip is as likely at any place.
+bool changesBody(const Substitution& change) { return change.edit != Edit::Replace || change.position <= kBodyLength; }
 
 RepairRank rankOf(const Candidate& candidate, long order)
 {
-    RepairRank rank{false, candidate.changeCount, 0, false, 0, order};
+    RepairRank rank{false, candidate.changeCount, 0, 0, 0, order};
     for (int i = 0; i < candidate.changeCount; ++i) {
         const Substitution& change = candidate.changes[static_cast<std::size_t>(i)];
         rank.others += change.lookAlike ? 0 : 1;
-        rank.changesFields = rank.changesFields || !changesOnlyChecksum(change);
+        rank.othersInBody += !change.lookAlike && changesBody(change) ? 1 : 0;
         rank.strangers +=
             change.lookAlike || (change.edit == Edit::Replace && keyboardNeighbours(change.from, change.to)) ? 0 : 1;
     }
@@ -214,7 +214,7 @@ public:
     {
         // Ranked first as if written, so that only a candidate that could be kept is checked.
         RepairRank rank = rankOf(candidate, m_found++);
-        if (m_maxResults == 0 || (m_kept.size() == m_maxResults && !(rank < m_kept.back().rank))) {
+        if (turnsAway(rank)) {
             return;
         }
         rank.notWritten = !written();
@@ -235,6 +235,12 @@ public:
         if (m_kept.size() > m_maxResults) {
             m_kept.pop_back();
         }
+    }
+
+    // Whether every candidate ranked at `best` or below would be turned away.
+    bool turnsAway(const RepairRank& best) const
+    {
+        return m_maxResults == 0 || (m_kept.size() == m_maxResults && !(best < m_kept.back().rank));
     }
 
     std::vector<Repair> repairs() const
@@ -284,7 +290,7 @@ public:
                 if (m_invalid.empty() || m_invalid[0] == k) {
                     for (const Option& option : m_options[static_cast<std::size_t>(k)]) {
                         if (matches(m_bodySum + option.weightChange, {{k, option.to}})) {
-                            keep({{k, option}}, 1);
+                            keep({{k, option}}, 1, [] { return true; });
                         }
                     }
                 }
@@ -307,14 +313,34 @@ private:
     void searchPair(int k1, int k2)
     {
         const char from2 = m_password[static_cast<std::size_t>(k2 - 1)];
-        for (const Option& first : m_options[static_cast<std::size_t>(k1)]) {
+        const auto& options = m_options[static_cast<std::size_t>(k1)];
+        for (std::size_t i = 0; i < options.size(); ++i) {
+            const Option& first = options[i];
             const char to2 = secondCharacter(k1, first, k2);
             if (to2 != '\0' && to2 != from2 && isValidAt(to2, k2)) {
                 const Option second{to2, k2 <= kBodyLength ? checksumWeight(to2) - checksumWeight(from2) : 0,
                                     looksAlike(from2, to2)};
-                keep({{k1, first}, {k2, second}}, 2);
+                // What the first change leaves for the encoder to write differently, only the
+                // second can mend.
+                keep({{k1, first}, {k2, second}}, 2, [&] { return (rewrittenAfter(k1, i) & ~placesAround(k2)) == 0; });
             }
         }
+    }
+
+    // The places written differently after one change alone: the i-th option at place k. Worked
+    // out once, the first time a pair of changes that starts with it may be kept.
+    std::uint64_t rewrittenAfter(int k, std::size_t i)
+    {
+        auto& known = m_rewrittenAfter[static_cast<std::size_t>(k)];
+        if (known.empty()) {
+            known.assign(m_options[static_cast<std::size_t>(k)].size(), kNotWorkedOut);
+        }
+        if (known[i] == kNotWorkedOut) {
+            PasswordText text = m_text;
+            text[static_cast<std::size_t>(k - 1)] = m_options[static_cast<std::size_t>(k)][i].to;
+            known[i] = rewrittenPlaces(text);
+        }
+        return known[i];
     }
 
     // The character at k2 that makes the checksum match after `first` at k1, or '\0' if none.
@@ -357,7 +383,9 @@ private:
         return checksumMatches(sum, high, low);
     }
 
-    void keep(std::initializer_list<Change> changes, int count)
+    // Offers a correction; `possible` is a quick test that the encoder may write it, asked only
+    // when the correction could be kept.
+    template <typename Possible> void keep(std::initializer_list<Change> changes, int count, Possible possible)
     {
         Candidate candidate{m_text, {}, count};
         std::uint64_t near = 0;
@@ -368,7 +396,9 @@ private:
             candidate.password[at] = option.to;
             near |= placesAround(k);
         }
-        m_best.offer(candidate, [&] { return (m_rewritten & ~near) == 0 && isWrittenByEncoder(candidate.password); });
+        m_best.offer(candidate, [&] {
+            return (m_rewritten & ~near) == 0 && possible() && isWrittenByEncoder(candidate.password);
+        });
     }
 
     std::string_view m_password;
@@ -377,6 +407,9 @@ private:
     std::vector<int> m_invalid;
     std::array<std::vector<Option>, kPasswordLength + 1> m_options;
     std::uint64_t m_rewritten = 0;
+    // No text has every place rewritten: the body has fewer places than bits.
+    static constexpr std::uint64_t kNotWorkedOut = ~std::uint64_t{0};
+    std::array<std::vector<std::uint64_t>, kPasswordLength + 1> m_rewrittenAfter;
     BestRepairs m_best;
 };
 

@@ -263,26 +263,26 @@ bool keyboardNeighbours(char a, char b)
     return (rowA - rowB == 1 || rowB - rowA == 1) && (upper == lower || upper == lower + 1);
 }
 
-// Written by the encoder first; then fewer changes, fewer that are not look-alikes, a checksum
-// digit replaced alone before a change of the body, fewer that are neither look-alikes nor
-// keyboard neighbours.
-std::tuple<bool, std::size_t, long, bool, long> rank(const Repair& repair)
+// Written by the encoder first; then fewer changes, fewer that are not look-alikes, fewer of
+// those in the body (a character put back or taken out counts as one), fewer that are neither
+// look-alikes nor keyboard neighbours.
+std::tuple<bool, std::size_t, long, long, long> rank(const Repair& repair)
 {
     const long others =
         std::count_if(repair.changes.begin(), repair.changes.end(), [](const Substitution& s) { return !s.lookAlike; });
-    const bool changesFields = std::any_of(repair.changes.begin(), repair.changes.end(), [](const Substitution& s) {
-        return s.edit != Edit::Replace || s.position <= kBodyLength;
+    const long othersInBody = std::count_if(repair.changes.begin(), repair.changes.end(), [](const Substitution& s) {
+        return !s.lookAlike && (s.edit != Edit::Replace || s.position <= kBodyLength);
     });
     const long strangers = std::count_if(repair.changes.begin(), repair.changes.end(), [](const Substitution& s) {
         return !s.lookAlike && !(s.edit == Edit::Replace && keyboardNeighbours(s.from, s.to));
     });
-    return {!isWrittenByEncoder(repair.password), repair.changes.size(), others, changesFields, strangers};
+    return {!isWrittenByEncoder(repair.password), repair.changes.size(), others, othersInBody, strangers};
 }
 
 // The best `maxResults` corrections, each password once, the first found among equals.
 std::vector<Repair> bestOf(std::vector<Repair> found, std::size_t maxResults)
 {
-    std::vector<std::pair<std::tuple<bool, std::size_t, long, bool, long>, Repair>> ranked;
+    std::vector<std::pair<std::tuple<bool, std::size_t, long, long, long>, Repair>> ranked;
     for (Repair& repair : found) {
         ranked.emplace_back(rank(repair), std::move(repair));
     }
