@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <optional>
+#include <set>
 
 namespace quandrel {
 
@@ -229,18 +231,16 @@ public:
             }
             m_kept.erase(same);
         }
-        const auto at = std::upper_bound(m_kept.begin(), m_kept.end(), rank,
-                                         [](const RepairRank& r, const Kept& kept) { return r < kept.rank; });
-        m_kept.insert(at, {rank, candidate});
+        m_kept.insert({rank, candidate});
         if (m_kept.size() > m_maxResults) {
-            m_kept.pop_back();
+            m_kept.erase(std::prev(m_kept.end()));
         }
     }
 
     // Whether every candidate ranked at `best` or below would be turned away.
     bool turnsAway(const RepairRank& best) const
     {
-        return m_maxResults == 0 || (m_kept.size() == m_maxResults && !(best < m_kept.back().rank));
+        return m_maxResults == 0 || (m_kept.size() == m_maxResults && !(best < m_kept.rbegin()->rank));
     }
 
     std::vector<Repair> repairs() const
@@ -258,12 +258,16 @@ private:
     struct Kept {
         RepairRank rank;
         Candidate candidate;
+
+        // Ranks are distinct: each holds the order in which its candidate was found.
+        bool operator<(const Kept& other) const { return rank < other.rank; }
     };
 
     std::size_t m_maxResults;
     Repeats m_repeats;
     long m_found = 0;
-    std::vector<Kept> m_kept;
+    // A tree, not a list: asked for every correction, a search keeps thousands.
+    std::set<Kept> m_kept;
 };
 
 class RepairSearch final {
@@ -321,8 +325,13 @@ private:
                 const Option second{to2, k2 <= kBodyLength ? checksumWeight(to2) - checksumWeight(from2) : 0,
                                     looksAlike(from2, to2)};
                 // What the first change leaves for the encoder to write differently, only the
-                // second can mend.
-                keep({{k1, first}, {k2, second}}, 2, [&] { return (rewrittenAfter(k1, i) & ~placesAround(k2)) == 0; });
+                // second can mend. Once no pair the encoder does not write can be kept, such a
+                // pair is not even ranked.
+                const auto possible = [&] { return (rewrittenAfter(k1, i) & ~placesAround(k2)) == 0; };
+                if (m_best.turnsAway(kBestUnwrittenPair) && !possible()) {
+                    continue;
+                }
+                keep({{k1, first}, {k2, second}}, 2, possible);
             }
         }
     }
