@@ -95,9 +95,11 @@ inline Slip randomSlip(std::mt19937& rng, SlipKind kind)
     case SlipKind::Dropped:
         typed.erase(below(typed.size()), 1);
         break;
-    case SlipKind::Extra:
-        typed.insert(below(typed.size() + 1), 1, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"[below(36)]);
+    case SlipKind::Extra: {
+        const std::size_t at = below(typed.size() + 1);
+        typed.insert(at, 1, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"[below(36)]);
         break;
+    }
     }
     return slip;
 }
