@@ -285,6 +285,9 @@ public:
             m_options[static_cast<std::size_t>(k)] = optionsAt(password, k);
         }
         m_rewritten = rewrittenPlaces(m_text);
+        for (auto& place : m_rewrittenAfter) {
+            place.fill(kNotWorkedOut);
+        }
     }
 
     std::vector<Repair> run()
@@ -317,18 +320,23 @@ private:
     void searchPair(int k1, int k2)
     {
         const char from2 = m_password[static_cast<std::size_t>(k2 - 1)];
-        const auto& options = m_options[static_cast<std::size_t>(k1)];
-        for (std::size_t i = 0; i < options.size(); ++i) {
-            const Option& first = options[i];
+        // Every pair holds the place of a character that is no symbol; worked out there, what one
+        // change leaves rewritten serves all the pairs.
+        const bool fromSecond = !m_invalid.empty() && m_invalid.back() == k2;
+        for (const Option& first : m_options[static_cast<std::size_t>(k1)]) {
             const char to2 = secondCharacter(k1, first, k2);
             if (to2 != '\0' && to2 != from2 && isValidAt(to2, k2)) {
                 const Option second{to2, k2 <= kBodyLength ? checksumWeight(to2) - checksumWeight(from2) : 0,
                                     looksAlike(from2, to2)};
-                // What the first change leaves for the encoder to write differently, only the
-                // second can mend. Once no pair the encoder does not write can be kept, such a
-                // pair is not even ranked.
-                const auto possible = [&] { return (rewrittenAfter(k1, i) & ~placesAround(k2)) == 0; };
-                if (m_best.turnsAway(kBestUnwrittenPair) && !possible()) {
+                // What one change leaves for the encoder to write differently, only the other can
+                // mend. Once no pair the encoder does not write can be kept, such a pair is not
+                // even ranked.
+                const auto possible = [&] {
+                    return fromSecond ? (rewrittenAfter(k2, to2) & ~placesAround(k1)) == 0
+                                      : (rewrittenAfter(k1, first.to) & ~placesAround(k2)) == 0;
+                };
+                const bool nearBoth = (m_rewritten & ~(placesAround(k1) | placesAround(k2))) == 0;
+                if (m_best.turnsAway(kBestUnwrittenPair) && !(nearBoth && possible())) {
                     continue;
                 }
                 keep({{k1, first}, {k2, second}}, 2, possible);
@@ -336,20 +344,18 @@ private:
         }
     }
 
-    // The places written differently after one change alone: the i-th option at place k. Worked
-    // out once, the first time a pair of changes that starts with it may be kept.
-    std::uint64_t rewrittenAfter(int k, std::size_t i)
+    // The places written differently after one change alone: `to` at place k. Worked out once,
+    // the first time a pair of changes with it may be kept.
+    std::uint64_t rewrittenAfter(int k, char to)
     {
-        auto& known = m_rewrittenAfter[static_cast<std::size_t>(k)];
-        if (known.empty()) {
-            known.assign(m_options[static_cast<std::size_t>(k)].size(), kNotWorkedOut);
-        }
-        if (known[i] == kNotWorkedOut) {
+        std::uint64_t& known =
+            m_rewrittenAfter[static_cast<std::size_t>(k)][static_cast<std::size_t>(checksumWeight(to) - 1)];
+        if (known == kNotWorkedOut) {
             PasswordText text = m_text;
-            text[static_cast<std::size_t>(k - 1)] = m_options[static_cast<std::size_t>(k)][i].to;
-            known[i] = rewrittenPlaces(text);
+            text[static_cast<std::size_t>(k - 1)] = to;
+            known = rewrittenPlaces(text);
         }
-        return known[i];
+        return known;
     }
 
     // The character at k2 that makes the checksum match after `first` at k1, or '\0' if none.
@@ -418,7 +424,8 @@ private:
     std::uint64_t m_rewritten = 0;
     // No text has every place rewritten: the body has fewer places than bits.
     static constexpr std::uint64_t kNotWorkedOut = ~std::uint64_t{0};
-    std::array<std::vector<std::uint64_t>, kPasswordLength + 1> m_rewrittenAfter;
+    // For each place and each character that may stand there, by its checksum weight.
+    std::array<std::array<std::uint64_t, kChecksumAlphabet.size()>, kPasswordLength + 1> m_rewrittenAfter;
     BestRepairs m_best;
 };
 
