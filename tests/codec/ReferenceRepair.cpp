@@ -263,10 +263,9 @@ bool keyboardNeighbours(char a, char b)
     return (rowA - rowB == 1 || rowB - rowA == 1) && (upper == lower || upper == lower + 1);
 }
 
-// Written by the encoder first; then fewer changes, fewer that are not look-alikes, fewer of
-// those in the body (a character put back or taken out counts as one), fewer that are neither
-// look-alikes nor keyboard neighbours.
-std::tuple<bool, std::size_t, long, long, long> rank(const Repair& repair)
+// Fewer changes, fewer that are not look-alikes, fewer of those in the body (a character put
+// back or taken out counts as one), fewer that are neither look-alikes nor keyboard neighbours.
+std::tuple<std::size_t, long, long, long> rank(const Repair& repair)
 {
     const long others =
         std::count_if(repair.changes.begin(), repair.changes.end(), [](const Substitution& s) { return !s.lookAlike; });
@@ -276,22 +275,23 @@ std::tuple<bool, std::size_t, long, long, long> rank(const Repair& repair)
     const long strangers = std::count_if(repair.changes.begin(), repair.changes.end(), [](const Substitution& s) {
         return !s.lookAlike && !(s.edit == Edit::Replace && keyboardNeighbours(s.from, s.to));
     });
-    return {!isWrittenByEncoder(repair.password), repair.changes.size(), others, othersInBody, strangers};
+    return {repair.changes.size(), others, othersInBody, strangers};
 }
 
-// The best `maxResults` corrections, each password once, the first found among equals.
+// The best `maxResults` corrections, each password once: those the encoder writes by rank,
+// then the others by rank, the first found among equals.
 std::vector<Repair> bestOf(std::vector<Repair> found, std::size_t maxResults)
 {
-    std::vector<std::pair<std::tuple<bool, std::size_t, long, long, long>, Repair>> ranked;
-    for (Repair& repair : found) {
-        ranked.emplace_back(rank(repair), std::move(repair));
-    }
-    std::stable_sort(ranked.begin(), ranked.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::stable_sort(found.begin(), found.end(), [](const Repair& a, const Repair& b) { return rank(a) < rank(b); });
     std::vector<Repair> best;
     std::unordered_set<std::string> seen;
-    for (auto& [r, repair] : ranked) {
-        if (best.size() < maxResults && seen.insert(repair.password).second) {
-            best.push_back(std::move(repair));
+    for (const bool written : {true, false}) {
+        for (const Repair& repair : found) {
+            if (best.size() < maxResults && !seen.contains(repair.password) &&
+                isWrittenByEncoder(repair.password) == written) {
+                seen.insert(repair.password);
+                best.push_back(repair);
+            }
         }
     }
     return best;
