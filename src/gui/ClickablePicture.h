@@ -16,7 +16,6 @@ public:
 
     ClickablePicture(const QPixmap& picture, QWidget* parent);
 
-    bool hasBorder() const { return m_border; }
     void setBorder(bool on);
 
 signals:
