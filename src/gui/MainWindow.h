@@ -2,7 +2,7 @@
 
 #include "EditorDocument.h"
 #include "credits/CreditsWindow.h"
-#include "slots/SlotCommands.h"
+#include "SlotCommands.h"
 
 #include <QMainWindow>
 #include <QPointer>

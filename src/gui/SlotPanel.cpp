@@ -2,7 +2,7 @@
 
 #include "ControlName.h"
 #include "Twips.h"
-#include "slots/SlotCommands.h"
+#include "SlotCommands.h"
 #include "slots/SlotError.h"
 
 #include <QMessageBox>

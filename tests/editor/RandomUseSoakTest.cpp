@@ -2,7 +2,7 @@
 #include "codec/Password.h"
 #include "codec/Sections.h"
 #include "editor/EditorModel.h"
-#include "slots/SlotCommands.h"
+#include "gui/SlotCommands.h"
 #include "slots/SlotError.h"
 #include "support/TemporaryDirectory.h"
 

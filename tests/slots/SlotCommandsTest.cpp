@@ -1,4 +1,4 @@
-#include "slots/SlotCommands.h"
+#include "gui/SlotCommands.h"
 #include "codec/Password.h"
 #include "editor/EditorModel.h"
 #include "slots/SlotError.h"

@@ -1,6 +1,6 @@
 #include "codec/Password.h"
 #include "editor/EditorModel.h"
-#include "slots/SlotCommands.h"
+#include "gui/SlotCommands.h"
 #include "slots/SlotError.h"
 #include "support/TemporaryDirectory.h"
 

@@ -4,7 +4,7 @@
 // suite runs as root. Immutable files need root, so those cases run only there.
 #include "codec/Password.h"
 #include "editor/EditorModel.h"
-#include "slots/SlotCommands.h"
+#include "gui/SlotCommands.h"
 #include "slots/SlotError.h"
 #include "support/TemporaryDirectory.h"
 

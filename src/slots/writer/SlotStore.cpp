@@ -2,7 +2,7 @@
 
 #include "NewSlotTemporaries.h"
 #include "SlotError.h"
-#include "SlotFile.h"
+#include "slots/SlotFile.h"
 #include "SlotFileCreation.h"
 #include "SlotWriteError.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SlotStore.h"
+#include "slots/SlotStore.h"
 
 namespace quandrel {
 

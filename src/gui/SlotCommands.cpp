@@ -1,6 +1,6 @@
 #include "SlotCommands.h"
 
-#include "SlotError.h"
+#include "slots/SlotError.h"
 #include "codec/Decoder.h"
 #include "codec/Password.h"
 #include "editor/EditorModel.h"
