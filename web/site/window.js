@@ -3,6 +3,8 @@
 import { fixedName, stateName } from './names.js';
 
 const kTwipsPerPixel = 15;
+const kPictureBorder = 2;
+const kMostGrowth = 1.5; // 16 pixel rows become 24 pixel targets
 const kClickable = new Set(['Image4', 'Image5', 'Image8', 'Label3']);
 const kVisible = 1;
 const kBorder = 2;
@@ -17,9 +19,14 @@ function pictureSources(picture) {
     return { src: picture, srcset: `${picture} 1x, ${stem}@2x.gif 2x, ${stem}@3x.gif 3x` };
 }
 
+// The picture at its natural size, which its place gives: a bordered picture's place holds the
+// 2 pixel border on each side as well. Sized before it loads, so nothing moves when it arrives.
 function picture(control) {
     const image = document.createElement('img');
     Object.assign(image, pictureSources(control.picture));
+    const border = control.border ? 2 * kPictureBorder : 0;
+    image.width = control.rect[2] / kTwipsPerPixel - border;
+    image.height = control.rect[3] / kTwipsPerPixel - border;
     image.alt = '';
     image.draggable = false;
     return image;
@@ -107,6 +114,19 @@ export class MainWindow {
         this.#build(model.layout());
         model.onChange(() => this.refresh());
         this.refresh();
+        this.#fitFrames();
+        window.addEventListener('resize', () => this.#fitFrames());
+    }
+
+    // On a narrow screen each frame stands alone in the column: it grows by up to half, so that
+    // its small controls become targets a finger can hit, but never beyond the screen's width.
+    #fitFrames() {
+        const room = this.#root.clientWidth - 2;
+        for (const { layout, element } of this.#controls.values()) {
+            if (layout.kind !== 'Frame') continue;
+            const width = layout.rect[2] / kTwipsPerPixel;
+            element.style.setProperty('--frame-sx', Math.min(kMostGrowth, room / width).toFixed(3));
+        }
     }
 
     element(control) {

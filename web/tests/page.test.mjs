@@ -83,10 +83,12 @@ async function play(page, action) {
     }
 }
 
-test('each action sequence ends on the native model\'s password', async () => {
+test('each action sequence ends on the native model\'s password', { timeout: 120000 }, async () => {
     for (const sequence of sequences()) {
         const { page, context } = await openPage(chromium.browser, url);
-        for (const action of sequence.actions) await play(page, action);
+        for (const action of sequence.actions) {
+            await play(page, action).catch((error) => assert.fail(`${sequence.name}, ${action}: ${error.message}`));
+        }
         assert.equal(await shownPassword(page), sequence.expected, sequence.name);
         await context.close();
     }
@@ -132,7 +134,7 @@ test('slots survive a reload, download as the desktop\'s file and open from one'
     await context.close();
 });
 
-test('a share link opens its state; one that does not check opens the entry dialog', async () => {
+test('a share link opens its state; one that does not check opens the entry dialog', { timeout: 60000 }, async () => {
     const first = await openPage(chromium.browser, url);
     await first.page.click(control('Label3(2)'));
     await first.page.click(control('Image5(1)'));
@@ -155,7 +157,7 @@ test('a share link opens its state; one that does not check opens the entry dial
     await broken.context.close();
 });
 
-test('a second visit works offline', async () => {
+test('a second visit works offline', { timeout: 60000 }, async () => {
     const { page, context } = await openPage(chromium.browser, url);
     await page.evaluate(() => navigator.serviceWorker.ready);
     await page.reload();
@@ -172,7 +174,7 @@ test('a second visit works offline', async () => {
 });
 
 for (const scheme of ['light', 'dark']) {
-    test(`axe finds no accessibility violations (${scheme})`, async () => {
+    test(`axe finds no accessibility violations (${scheme})`, { timeout: 60000 }, async () => {
         const { page, context } = await openPage(chromium.browser, url);
         await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
         await page.click(control('Label3(4)'));
@@ -187,7 +189,7 @@ for (const scheme of ['light', 'dark']) {
     });
 }
 
-test('at 390 x 844 no control is clipped or overlapped, and targets are 24 px or more', async () => {
+test('at 390 x 844 no control is clipped or overlapped, and targets are 24 px or more', { timeout: 60000 }, async () => {
     const { page, context } = await openPage(chromium.browser, url, { viewport: { width: 390, height: 844, isMobile: true, hasTouch: true } });
     const problems = await page.evaluate(() => {
         const found = [];
