@@ -93,7 +93,9 @@ function createElement(control) {
     element.style.setProperty('--width', width / kTwipsPerPixel);
     element.style.setProperty('--height', height / kTwipsPerPixel);
     const name = fixedName(control);
-    if (name !== null && control.kind !== 'Frame' && control.kind !== 'Form') {
+    if (element.tagName === 'IMG') {
+        element.alt = name ?? '';
+    } else if (name !== null && control.kind !== 'Frame' && control.kind !== 'Form') {
         element.setAttribute('aria-label', name);
     }
     if (control.description) element.title = control.description;
