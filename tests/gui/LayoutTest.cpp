@@ -1,5 +1,7 @@
 #include "EditorWindowTest.h"
 
+#include "editor/WindowLayout.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
@@ -18,9 +20,13 @@ class LayoutTest final : public EditorWindowTest {
 private slots:
     void placesMatchTheLayout_data();
     void placesMatchTheLayout();
+    void tableHoldsThePlaces_data() { placesMatchTheLayout_data(); }
+    void tableHoldsThePlaces();
     void clientAreaIsFixedWithACloseBoxOnly();
     void captionsAreCompleteAndUnclipped_data();
     void captionsAreCompleteAndUnclipped();
+    void tableHoldsTheCaptions_data() { captionsAreCompleteAndUnclipped_data(); }
+    void tableHoldsTheCaptions();
     void passwordGroupsUseTheirOwnFont();
     void counterBoxesTakeThreeCentredCharacters();
     void hiddenBookkeepingLabelsStayHidden();
@@ -36,8 +42,22 @@ void addPlace(const QString& name, const QString& container, int left, int top, 
 {
     QTest::newRow(qPrintable(name)) << name << container
                                     << QRect(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                                             height / kTwipsPerPixel);
+                                             height / kTwipsPerPixel)
+                                    << QRect(left, top, width, height);
 }
+
+// The layout table's entry for a control's object name, or null.
+const ControlLayout* layoutEntry(const QString& name)
+{
+    for (const ControlLayout& entry : windowLayout()) {
+        if (QString::fromStdString(controlName(entry)) == name) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+QString text(std::string_view view) { return QString::fromUtf8(view.data(), static_cast<qsizetype>(view.size())); }
 
 } // namespace
 
@@ -46,6 +66,7 @@ void LayoutTest::placesMatchTheLayout_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("container");
     QTest::addColumn<QRect>("place");
+    QTest::addColumn<QRect>("twips");
 
     addPlace(QStringLiteral("Frame1(0)"), kClientArea, 120, 120, 1695, 2055);
     addPlace(QStringLiteral("Frame3"), kClientArea, 1920, 120, 855, 2055);
@@ -133,6 +154,19 @@ void LayoutTest::placesMatchTheLayout()
     }
 }
 
+void LayoutTest::tableHoldsThePlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QRect, twips);
+
+    const ControlLayout* entry = layoutEntry(name);
+    QVERIFY(entry);
+    const TwipsRect& rect = entry->rect;
+    QCOMPARE(QRect(rect.left, rect.top, rect.width, rect.height), twips);
+    QCOMPARE(text(entry->frame), container == kClientArea ? QString() : container);
+}
+
 void LayoutTest::clientAreaIsFixedWithACloseBoxOnly()
 {
     QCOMPARE(window().objectName(), QStringLiteral("Form1"));
@@ -194,6 +228,16 @@ void LayoutTest::captionsAreCompleteAndUnclipped()
     QCOMPARE(shown, caption);
     QVERIFY2(widget->fontMetrics().horizontalAdvance(caption) <= widget->width(),
              "the caption is wider than its place");
+}
+
+void LayoutTest::tableHoldsTheCaptions()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+
+    const ControlLayout* entry = layoutEntry(name);
+    QVERIFY(entry);
+    QCOMPARE(text(entry->caption), caption);
 }
 
 void LayoutTest::passwordGroupsUseTheirOwnFont()
