@@ -5,6 +5,7 @@
 
 #include "ControlStates.h"
 #include "JsonText.h"
+#include "LayoutJson.h"
 #include "PasswordJudgement.h"
 #include "codec/Decoder.h"
 #include "codec/Password.h"
@@ -54,6 +55,9 @@ EMSCRIPTEN_KEEPALIVE void qp_start() { editor().model.Form_Load(); }
 
 // Every control the page draws, with its text and state, as one JSON object.
 EMSCRIPTEN_KEEPALIVE const char* qp_snapshot() { return handBack(controlStatesJson(editor().model)); }
+
+// Every control of the window with its place, caption and picture, as a JSON array.
+EMSCRIPTEN_KEEPALIVE const char* qp_layout() { return handBack(windowLayoutJson()); }
 
 // A click on the named control ("Image4(12)"); false when the control handles no clicks.
 EMSCRIPTEN_KEEPALIVE int qp_click(const char* control) { return clickControl(editor().model, control) ? 1 : 0; }

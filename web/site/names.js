@@ -19,6 +19,14 @@ export function fixedName(control) {
         return `Flag ${index + 1}: ${description}`;
     case 'Image8':
         return 'select all';
+    case 'Image2':
+        return 'a quiver of arrows';
+    case 'Image1':
+        return 'a gold coin';
+    case 'Image3':
+        return 'a key';
+    case 'Image7':
+        return `VIT above EXP, ${['upper', 'lower'][index]} pair`;
     default:
         return description || null;
     }

@@ -3,7 +3,6 @@
 import { fixedName, stateName } from './names.js';
 
 const kTwipsPerPixel = 15;
-const kPictureBorder = 2;
 const kMostGrowth = 1.5; // 16 pixel rows become 24 pixel targets
 const kClickable = new Set(['Image4', 'Image5', 'Image8', 'Label3']);
 const kVisible = 1;
@@ -19,14 +18,13 @@ function pictureSources(picture) {
     return { src: picture, srcset: `${picture} 1x, ${stem}@2x.gif 2x, ${stem}@3x.gif 3x` };
 }
 
-// The picture at its natural size, which its place gives: a bordered picture's place holds the
-// 2 pixel border on each side as well. Sized before it loads, so nothing moves when it arrives.
+// The picture at its natural size, which its place gives; sized before it loads, so that
+// nothing moves when it arrives. A border grows the picture's element around it.
 function picture(control) {
     const image = document.createElement('img');
     Object.assign(image, pictureSources(control.picture));
-    const border = control.border ? 2 * kPictureBorder : 0;
-    image.width = control.rect[2] / kTwipsPerPixel - border;
-    image.height = control.rect[3] / kTwipsPerPixel - border;
+    image.width = control.rect[2] / kTwipsPerPixel;
+    image.height = control.rect[3] / kTwipsPerPixel;
     image.alt = '';
     image.draggable = false;
     return image;
@@ -77,7 +75,7 @@ function createElement(control) {
         element.type = 'text';
         element.inputMode = 'numeric';
         element.autocomplete = 'off';
-        element.maxLength = 3;
+        if (control.maxLength > 0) element.maxLength = control.maxLength;
         break;
     default:
         element = document.createElement('div');
@@ -86,6 +84,7 @@ function createElement(control) {
     element.dataset.control = control.control;
     element.dataset.kind = control.kind;
     element.classList.toggle('bordered', control.border);
+    element.classList.toggle('centred', control.centred);
     element.hidden = !control.visible;
     const [left, top, width, height] = control.rect;
     element.style.setProperty('--left', left / kTwipsPerPixel);
