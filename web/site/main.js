@@ -43,6 +43,7 @@ async function main() {
             entry.open(linked);
         }
     }
+    performance.mark('quandrel-first-password');
     const showInAddress = () => history.replaceState(null, '', `#${password()}`);
     model.onChange(showInAddress);
     showInAddress();
