@@ -19,6 +19,8 @@ export class CreditsWindow {
     }
 
     open() {
+        // Fetched at the first opening, not with the page: few players ever see it.
+        if (!this.#picture.getAttribute('src')) this.#picture.src = 'credits/credits.gif';
         this.#top = 0;
         this.#picture.style.top = '0px';
         if (!this.#dialog.open) this.#dialog.showModal();

@@ -206,10 +206,12 @@ export class MainWindow {
                 element.textContent = text;
             }
             if ((layout.name === 'Image4' && layout.index < 37) || layout.name === 'Image8') {
-                element.setAttribute('aria-pressed', String((flags & kBorder) !== 0));
+                const pressed = String((flags & kBorder) !== 0);
+                if (element.getAttribute('aria-pressed') !== pressed) element.setAttribute('aria-pressed', pressed);
             }
             const name = stateName(layout, text, flags);
-            if (name !== null) element.setAttribute('aria-label', name);
+            // Only what changed, so that a click redraws a few nodes and not the whole window.
+            if (name !== null && element.getAttribute('aria-label') !== name) element.setAttribute('aria-label', name);
         }
     }
 }
