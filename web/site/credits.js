@@ -24,6 +24,7 @@ export class CreditsWindow {
         this.#top = 0;
         this.#picture.style.top = '0px';
         if (!this.#dialog.open) this.#dialog.showModal();
+        this.#dialog.focus(); // it holds nothing focusable, and its keys close it
         this.#stop();
         this.#timer = setInterval(() => this.#tick(), kTickMilliseconds);
     }

@@ -159,6 +159,22 @@ test('a share link opens its state; one that does not check opens the entry dial
     await broken.context.close();
 });
 
+test('the trigger word typed into a counter box opens the credits window; a key closes it', { timeout: 60000 }, async () => {
+    const { page, context } = await openPage(chromium.browser, url);
+    const before = await shownPassword(page);
+    await page.click(control('Text1(1)'));
+    await page.keyboard.type('trevanox');
+    await page.waitForSelector('#creditsDialog[open]');
+    await page.waitForFunction(() => parseInt(document.querySelector('#creditsDialog img').style.top, 10) < -2);
+    await page.keyboard.press('q');
+    await page.waitForSelector('#creditsDialog:not([open])');
+    // The letters themselves never reach the box: the counter is as the click left it.
+    assert.equal(await page.$eval(control('Text1(1)'), (box) => box.value), '');
+    assert.notEqual(await shownPassword(page), '');
+    assert.equal((await shownPassword(page)).length, before.length);
+    await context.close();
+});
+
 test('a second visit works offline', { timeout: 60000 }, async () => {
     const { page, context } = await openPage(chromium.browser, url);
     await page.evaluate(() => navigator.serviceWorker.ready);
