@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QSaveFile>
-
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -145,30 +143,12 @@ TEST_F(SlotCommandsTest, FailedLoadsSayWhyAndKeepTheState)
     }
 }
 
-// A disk that fills up after the first piece of a save.
-class FullDiskSaveFile final : public QSaveFile {
-public:
-    using QSaveFile::QSaveFile;
-
-protected:
-    qint64 writeData(const char* data, qint64 size) override
-    {
-        if (++m_writes == 1) {
-            return QSaveFile::writeData(data, std::min<qint64>(size, 10));
-        }
-        setErrorString(QStringLiteral("No space left on device"));
-        return -1;
-    }
-
-private:
-    int m_writes = 0;
-};
-
 TEST_F(SlotCommandsTest, AFailedWriteLeavesTheOldSlotIntact)
 {
     commands.Command2_Click(4);
     const std::string before = directory.read("sgame05.txt");
-    const SaveFileFactory failing = [](const QString& name) { return std::make_unique<FullDiskSaveFile>(name); };
+    // A disk that is full by the time the save writes.
+    const WriteFault failing = [] { return std::make_error_code(std::errc::no_space_on_device); };
     model.Image4_Click(9);
     SlotCommands slots(model, SlotStore(directory.path(), failing));
     const std::string message = failureOf([&] { slots.Command2_Click(4); });

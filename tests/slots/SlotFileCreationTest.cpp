@@ -1,7 +1,7 @@
 #include "codec/Password.h"
-#include "slots/NewSlotTemporaries.h"
 #include "slots/SlotError.h"
 #include "slots/SlotStore.h"
+#include "slots/SlotTemporaries.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
@@ -72,6 +72,9 @@ TEST(SlotFileCreation, OurStaleTemporariesAreRemovedAtTheNextSave)
         {".quandrel-new-slot-Ab.dEf", std::chrono::seconds(120), false},
         {"sgame01.txt.backup", std::chrono::seconds(120), false},
         {"quandrel-new-slot-AbCdEf", std::chrono::seconds(120), false},
+        {".quandrel-saved-slot-AbCdEf", std::chrono::seconds(120), true},
+        {".quandrel-saved-slot-AbCdEf", std::chrono::seconds(5), false},
+        {"sgame02.txt.AbCdEf", std::chrono::seconds(120), false}, // named like another program's temporary
     };
     for (const auto& c : cases) {
         test::TemporaryDirectory directory;
@@ -93,7 +96,7 @@ TEST(SlotFileCreation, OnlyFilesAreRemovedAsStaleTemporaries)
     directory.write("target", "keep");
     std::filesystem::last_write_time(directory.path() / "target", old);
     std::filesystem::create_symlink("target", directory.path() / ".quandrel-new-slot-ALinks");
-    removeStaleNewSlotTemporaries(directory.path());
+    removeStaleSlotTemporaries(directory.path());
     EXPECT_EQ(directory.names(),
               (std::set<std::string>{".quandrel-new-slot-ALinks", ".quandrel-new-slot-Folder", "target"}));
 }

@@ -1,7 +1,7 @@
 #include "SlotFileCreation.h"
 
-#include "NewSlotTemporaries.h"
 #include "QtFileName.h"
+#include "SlotTemporaries.h"
 #include "platform/NewFileMode.h"
 
 #include <QTemporaryFile>
@@ -46,7 +46,7 @@ std::optional<std::string> createSlotFileIfMissing(const std::filesystem::path& 
         return std::nullopt;
     }
     const std::filesystem::path directory = path.parent_path();
-    removeStaleNewSlotTemporaries(directory.empty() ? "." : directory);
+    removeStaleSlotTemporaries(directory.empty() ? "." : directory);
 
     QTemporaryFile temporary(qtFileName(directory / kNewSlotTemplate));
     const auto size = static_cast<qint64>(bytes.size());

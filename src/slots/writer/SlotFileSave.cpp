@@ -1,80 +1,176 @@
 #include "SlotFileSave.h"
 
-#include "QtFileName.h"
+#include "SlotTemporaries.h"
 #include "SlotWriteError.h"
-#include "platform/FileOwner.h"
-
-#include <QFileInfo>
-#include <QSaveFile>
+#include "platform/FileStatus.h"
+#include "platform/OutputFile.h"
+#include "platform/ProtectedLinks.h"
 
 namespace quandrel {
 
 namespace {
 
-std::string reasonOf(const QFileDevice& file) { return file.errorString().toStdString(); }
+namespace fs = std::filesystem;
+using platform::FileStatus;
 
-bool writeAll(QFileDevice& file, std::string_view bytes)
+// Links in a chain, at the most, as the system itself allows.
+constexpr int kMaxLinks = 40;
+
+// Tries to make a temporary name that no file has, this many times.
+constexpr int kNameAttempts = 100;
+
+std::string reasonOf(const std::system_error& error) { return error.code().message(); }
+
+// The file that a save of `path` writes: the end of its chain of symbolic links, each of which
+// must be safe to follow. The file may be missing.
+fs::path resolveLinks(fs::path path)
 {
-    while (!bytes.empty()) {
-        const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        if (written <= 0) {
-            return false;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        if (platform::linkStatus(path).kind != FileStatus::Kind::SymbolicLink) {
+            return path;
         }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
+        if (!platform::mayFollowLink(path)) {
+            throw SlotWriteError("could not save", "it is a symbolic link that another user may have made in a shared "
+                                                   "folder, so it is not followed");
+        }
+        const fs::path target = fs::read_symlink(path);
+        path = target.is_absolute() ? target : path.parent_path() / target;
     }
-    return true;
+    throw std::system_error(std::make_error_code(std::errc::too_many_symbolic_link_levels));
 }
 
-// Only for a folder that takes no new files: no temporary file, so a failure midway can leave
-// the slot incomplete.
-void writeInPlace(const QString& fileName, std::string_view bytes)
+// Writes all of `bytes` from the start of `file`; `written` says how far it got when it throws.
+void writeFromStart(platform::OutputFile& file, std::string_view bytes, const WriteFault& fault, std::size_t& written)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::ExistingOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-        throw SlotWriteError("could not save", reasonOf(file));
+    written = 0;
+    while (written < bytes.size()) {
+        if (fault) {
+            if (const std::optional<std::error_code> error = fault()) {
+                throw std::system_error(*error);
+            }
+        }
+        const std::size_t now = file.writeAt(bytes.data() + written, bytes.size() - written, written);
+        if (now == 0) {
+            throw std::system_error(std::make_error_code(std::errc::io_error));
+        }
+        written += now;
     }
-    if (!writeAll(file, bytes)) {
-        throw SlotWriteError("could not save (the slot may be incomplete)", reasonOf(file));
+}
+
+// Overwrites the file's old contents instead of emptying it first, so that at every moment the
+// file starts with the old line or the new one: slot lines have one length, and the reader
+// stops at the line end.
+void writeInPlace(const fs::path& file, std::string_view bytes, const WriteFault& fault)
+{
+    std::optional<platform::OutputFile> output;
+    try {
+        output.emplace(platform::OutputFile::openExisting(file));
+    } catch (const std::system_error& error) {
+        throw SlotWriteError("could not save", reasonOf(error));
     }
+    std::size_t written = 0;
+    try {
+        writeFromStart(*output, bytes, fault, written);
+        output->truncate(bytes.size());
+        output->sync();
+    } catch (const std::system_error& error) {
+        throw SlotWriteError(written == 0 ? "could not save (the slot is unchanged)"
+                                          : "could not save (the slot may be incomplete)",
+                             reasonOf(error));
+    }
+}
+
+// Removes a temporary file that was not published.
+class TemporaryGuard final {
+public:
+    explicit TemporaryGuard(fs::path path) : m_path(std::move(path)) {}
+    TemporaryGuard(const TemporaryGuard&) = delete;
+    TemporaryGuard& operator=(const TemporaryGuard&) = delete;
+    ~TemporaryGuard()
+    {
+        if (!m_published) {
+            std::error_code ignored;
+            fs::remove(m_path, ignored);
+        }
+    }
+    void published() { m_published = true; }
+
+private:
+    fs::path m_path;
+    bool m_published = false;
+};
+
+// Writes `bytes` to a new file beside `target` and renames it over `target`. For an existing
+// target, returns false having changed nothing when the folder takes no new file or the new file
+// cannot carry all that the old one has.
+bool writeByReplacing(const fs::path& target, std::string_view bytes, const WriteFault& fault, bool existing)
+{
+    const fs::path folder = target.parent_path();
+    fs::path temporary;
+    std::optional<platform::OutputFile> output;
+    for (int attempt = 1; !output; ++attempt) {
+        temporary = folder / randomSlotTemporaryName(kSavedSlotTemplate);
+        try {
+            // Private until it has the old file's owner and mode; a new slot is a plain new file.
+            output.emplace(platform::OutputFile::createNew(temporary, existing ? 0600U : 0666U));
+        } catch (const std::system_error& error) {
+            if (error.code() == std::errc::file_exists && attempt < kNameAttempts) {
+                continue;
+            }
+            if (existing) {
+                return false;
+            }
+            throw SlotWriteError("could not save", reasonOf(error));
+        }
+    }
+    TemporaryGuard guard(temporary);
+    if (existing && !output->carryMetadataOf(target)) {
+        return false;
+    }
+    try {
+        std::size_t written = 0;
+        writeFromStart(*output, bytes, fault, written);
+        output->sync();
+        fs::rename(temporary, target);
+    } catch (const std::system_error& error) {
+        throw SlotWriteError("could not save (the slot is unchanged)", reasonOf(error));
+    }
+    guard.published();
+    platform::syncFolder(folder);
+    return true;
 }
 
 } // namespace
 
-void saveSlotFile(const std::filesystem::path& path, std::string_view bytes, const SaveFileFactory& makeSaveFile)
+void saveSlotFile(const std::filesystem::path& path, std::string_view bytes, const WriteFault& fault)
 {
-    const QString fileName = qtFileName(path);
-    const QFileInfo target(fileName); // follows symbolic links
-    if (target.exists()) {
-        if (target.isDir()) {
+    try {
+        const fs::path target = resolveLinks(path);
+        const fs::path folder = target.parent_path();
+        removeStaleSlotTemporaries(folder.empty() ? "." : folder);
+        const FileStatus status = platform::linkStatus(target);
+        switch (status.kind) {
+        case FileStatus::Kind::Missing:
+            writeByReplacing(target, bytes, fault, false);
+            return;
+        case FileStatus::Kind::RegularFile:
+            break;
+        case FileStatus::Kind::Directory:
             throw SlotWriteError("could not save", "it is a directory, not a file");
-        }
-        if (!target.isFile()) {
+        default:
             throw SlotWriteError("could not save", "it is not a regular file");
         }
-        if (!target.isWritable()) {
+        // A file without a write bit is protected from root too, whom the system lets write it.
+        if ((status.mode & 0222U) == 0 || !platform::mayWrite(target)) {
             throw SlotWriteError("could not save", "the file is write-protected");
         }
-        const QString resolved = target.canonicalFilePath();
-        if (!QFileInfo(QFileInfo(resolved).absolutePath()).isWritable()) {
-            writeInPlace(resolved, bytes);
+        // A second name would keep the old password after a replace.
+        if (status.links == 1 && writeByReplacing(target, bytes, fault, true)) {
             return;
         }
-    }
-
-    const std::unique_ptr<QSaveFile> file =
-        makeSaveFile ? makeSaveFile(fileName) : std::make_unique<QSaveFile>(fileName);
-    // Unbuffered, so that a failed write is seen by the write itself: QSaveFile's commit does not
-    // check the flush of its buffer, and would put an empty file in place of a full disk's slot.
-    if (!file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        throw SlotWriteError("could not save", reasonOf(*file));
-    }
-    if (target.exists()) {
-        platform::keepOwner(file->handle(), target.ownerId(), target.groupId());
-    }
-    if (!writeAll(*file, bytes) || !file->commit()) {
-        const std::string reason = reasonOf(*file);
-        file->cancelWriting();
-        throw SlotWriteError("could not save (the slot is unchanged)", reason);
+        writeInPlace(target, bytes, fault);
+    } catch (const std::system_error& error) {
+        throw SlotWriteError("could not save", reasonOf(error));
     }
 }
 

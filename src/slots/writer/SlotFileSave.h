@@ -2,23 +2,28 @@
 
 #include <filesystem>
 #include <functional>
-#include <memory>
+#include <optional>
 #include <string_view>
-
-class QSaveFile;
-class QString;
+#include <system_error>
 
 namespace quandrel {
 
-// Makes the QSaveFile a save writes through; tests hand in one whose writes fail.
-using SaveFileFactory = std::function<std::unique_ptr<QSaveFile>(const QString& fileName)>;
+// Called before each write of a save; an error makes that write fail with it, as a full disk
+// would. Tests hand one in; an empty one lets every write through.
+using WriteFault = std::function<std::optional<std::error_code>()>;
 
-// Replaces the contents of the file at `path` with `bytes` as the user set that file up: a
-// symbolic link stays a link and its target is written; the file keeps its permissions; a
-// write-protected file, a directory or a device is refused. The new contents go to a
-// temporary file that atomically replaces the old one, so a failure leaves the old contents;
-// only when the folder takes no new files is an existing, writable file written in place.
-// Throws SlotWriteError. An empty factory means a plain QSaveFile.
-void saveSlotFile(const std::filesystem::path& path, std::string_view bytes, const SaveFileFactory& makeSaveFile);
+// Replaces the contents of the file at `path` with `bytes` as the user set that file up:
+// - a symbolic link stays a link and the file it names is written, unless another user could
+//   have planted it (see platform::mayFollowLink), which is refused;
+// - a write-protected file (no write permission, for root too), a directory or a device is
+//   refused;
+// - the new contents go to a temporary file that replaces the old one, so that a failure or a
+//   crash leaves the old contents, when that file can be given everything the old one had:
+//   owner, group, mode, access list and other extended attributes, and no second name;
+// - otherwise (a folder that takes no new files, another user's slot, a hard link) the file is
+//   written in place, over its old contents and then cut to length, so that a crash leaves the
+//   old password or the new one.
+// Throws SlotWriteError.
+void saveSlotFile(const std::filesystem::path& path, std::string_view bytes, const WriteFault& fault = {});
 
 } // namespace quandrel

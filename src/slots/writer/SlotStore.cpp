@@ -1,10 +1,9 @@
 #include "SlotStore.h"
 
-#include "NewSlotTemporaries.h"
 #include "SlotError.h"
-#include "slots/SlotFile.h"
 #include "SlotFileCreation.h"
 #include "SlotWriteError.h"
+#include "slots/SlotFile.h"
 
 namespace quandrel {
 
@@ -14,8 +13,8 @@ std::string slotLine(std::string_view password) { return std::string(password) +
 
 } // namespace
 
-SlotStore::SlotStore(std::filesystem::path directory, SaveFileFactory makeSaveFile)
-    : m_directory(std::move(directory)), m_makeSaveFile(std::move(makeSaveFile))
+SlotStore::SlotStore(std::filesystem::path directory, WriteFault fault)
+    : m_directory(std::move(directory)), m_fault(std::move(fault))
 {}
 
 std::string SlotStore::fileName(int slot) { return "sgame0" + std::to_string(slot) + ".txt"; }
@@ -31,9 +30,8 @@ std::string SlotStore::describe(int slot) const
 
 void SlotStore::save(int slot, std::string_view password) const
 {
-    removeStaleNewSlotTemporaries(m_directory);
     try {
-        saveSlotFile(pathOf(slot), slotLine(password), m_makeSaveFile);
+        saveSlotFile(pathOf(slot), slotLine(password), m_fault);
     } catch (const SlotWriteError& error) {
         throw SlotError(slot, describe(slot), error.outcome(), error.what());
     }

@@ -15,13 +15,13 @@ class SlotStore final {
 public:
     static constexpr int kSlotCount = 5;
 
-    explicit SlotStore(std::filesystem::path directory, SaveFileFactory makeSaveFile = {});
+    explicit SlotStore(std::filesystem::path directory, WriteFault fault = {});
 
     static std::string fileName(int slot);
     std::filesystem::path pathOf(int slot) const;
 
-    // Writes the password to the slot, keeping the file's links and permissions; a failed
-    // write leaves the old slot as it was (see saveSlotFile).
+    // Writes the password to the slot, keeping the file's links, owner and permissions; a
+    // failed write leaves the old slot as it was (see saveSlotFile).
     void save(int slot, std::string_view password) const;
 
     // Creates each slot file that does not exist, holding `password`; never touches one that
@@ -38,7 +38,7 @@ public:
 
 private:
     std::filesystem::path m_directory;
-    SaveFileFactory m_makeSaveFile;
+    WriteFault m_fault;
 };
 
 } // namespace quandrel
