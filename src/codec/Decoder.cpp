@@ -161,11 +161,6 @@ InvalidSymbol::InvalidSymbol(int position, char character)
       m_position(position), m_character(character)
 {}
 
-std::string InvalidSymbol::reason() const
-{
-    return "not a symbol at position " + std::to_string(positionInGroup(m_position)) + " in its group";
-}
-
 DecodedState decodeSlotText(std::string_view text)
 {
     const BodyBits bits(text);
