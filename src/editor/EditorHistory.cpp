@@ -39,7 +39,7 @@ std::size_t heapBytes(const EditorControls& controls)
 bool counterIncomplete(const EditorControls& controls)
 {
     return std::any_of(controls.counterText.begin(), controls.counterText.end(),
-                       [](const std::string& text) { return text.size() < 3; });
+                       [](const std::string& text) { return text.size() < kCounterLength; });
 }
 
 } // namespace
