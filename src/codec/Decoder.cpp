@@ -67,7 +67,7 @@ private:
     static constexpr std::array<char, kPaddedLength> kZeroSymbols = [] {
         std::array<char, kPaddedLength> symbols{};
         for (std::size_t i = 0; i < symbols.size(); ++i) {
-            symbols[i] = kAlphabets[i % 4][0];
+            symbols[i] = kAlphabets[i % kGroupSize][0];
         }
         return symbols;
     }();

@@ -18,6 +18,8 @@ inline constexpr int kWorldBoundObject = 7;
 inline constexpr int kWarriorStateCount = 4;
 inline constexpr int kValueCount = 4;
 inline constexpr int kCounterCount = 3;
+// How the counters are named to the user, in the order of the password.
+inline constexpr std::array<const char*, kCounterCount> kCounterNames = {"arrows", "coins", "keys"};
 // Each counter is this many decimal digits.
 inline constexpr std::size_t kCounterLength = 3;
 // Every vitality and experience value lies in 0 to kMaxValue; the editor's "+" keeps the two

@@ -1,4 +1,5 @@
 #include "CounterPanel.h"
+#include "codec/GameState.h"
 
 #include "ClickablePicture.h"
 #include "ControlName.h"
@@ -22,7 +23,6 @@ constexpr int kBoxLeft = 960;
 constexpr int kBoxWidth = 495;
 constexpr int kBoxHeight = 285;
 constexpr int kPictureLeft = 240;
-constexpr int kMaxDigits = 3;
 // Key codes are 8-bit; a character beyond that reaches the model as a question mark.
 constexpr char16_t kLastKeyCode = 255;
 
@@ -74,7 +74,7 @@ void CounterPanel::createLayout()
         auto* box = new QLineEdit(this);
         box->setObjectName(controlName(QStringLiteral("Text1"), static_cast<int>(i)));
         box->setGeometry(twipsRect(kBoxLeft, kRows[i].boxTop, kBoxWidth, kBoxHeight));
-        box->setMaxLength(kMaxDigits);
+        box->setMaxLength(static_cast<int>(kCounterLength));
         box->setAlignment(Qt::AlignCenter);
         box->setAccessibleName(counter);
         box->setToolTip(

@@ -1,4 +1,5 @@
 #include "VitalityPanel.h"
+#include "codec/GameState.h"
 
 #include "ClickablePicture.h"
 #include "ControlName.h"
@@ -67,8 +68,9 @@ void VitalityPanel::createLayout()
         value->setGeometry(twipsRect(kValueLeft, kRowTops[row], kValueWidth, kRowHeight));
         value->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         value->setAlignment(Qt::AlignCenter);
-        value->setToolTip(
-            tr("%1, 0 to %2. Choose its row, then step it with - and +.").arg(name).arg(row % 2 == 0 ? 31 : 6));
+        value->setToolTip(tr("%1, 0 to %2. Choose its row, then step it with - and +.")
+                              .arg(name)
+                              .arg(row % 2 == 0 ? kMaxValue : kMaxExperience));
         m_values[row] = value;
     }
 
@@ -87,7 +89,9 @@ void VitalityPanel::createLayout()
     const std::array<QString, 2> stepNames = {tr("Decrease"), tr("Increase")};
     const std::array<QString, 2> stepTips = {
         tr("Decrease the chosen value by one, not below 0"),
-        tr("Increase the chosen value by one, vitality up to 31 and experience up to 6")};
+        tr("Increase the chosen value by one, vitality up to %1 and experience up to %2")
+            .arg(kMaxValue)
+            .arg(kMaxExperience)};
     for (std::size_t i = 0; i < m_steps.size(); ++i) {
         auto* step = new QPushButton(stepCaptions[i], this);
         step->setObjectName(controlName(QStringLiteral("Command1"), static_cast<int>(i)));
