@@ -88,28 +88,34 @@ private:
 // A four-bit group that is no digit code reads as 0.
 char digitOf(std::uint32_t code) { return static_cast<char>('0' + (code <= 9 ? code : 0)); }
 
+// For each digit of a counter's text, the shift of its nibble in the counter's field.
+constexpr std::array<unsigned, kCounterLength> kDigitShifts = [] {
+    std::array<unsigned, kCounterLength> shifts{};
+    for (std::size_t i = 0; i < kCounterNibbleDigits.size(); ++i) {
+        if (kCounterNibbleDigits[i] >= 0) {
+            shifts[static_cast<std::size_t>(kCounterNibbleDigits[i])] =
+                static_cast<unsigned>(4 * (kCounterNibbleDigits.size() - 1 - i));
+        }
+    }
+    return shifts;
+}();
+
 // A counter from the nibbles of its field.
 std::string counterOf(std::uint32_t bits)
 {
-    std::string counter(kCounterLength, '0');
-    for (std::size_t i = 0; i < kCounterNibbleDigits.size(); ++i) {
-        if (const int digit = kCounterNibbleDigits[i]; digit >= 0) {
-            counter[static_cast<std::size_t>(digit)] =
-                digitOf((bits >> (4 * (kCounterNibbleDigits.size() - 1 - i))) & 0xFU);
-        }
-    }
-    return counter;
+    static_assert(kCounterLength == 3);
+    return {digitOf((bits >> kDigitShifts[0]) & 0xFU), digitOf((bits >> kDigitShifts[1]) & 0xFU),
+            digitOf((bits >> kDigitShifts[2]) & 0xFU)};
 }
 
-std::optional<WorldState> worldStateFromCode(unsigned code)
-{
+// The world state of each three-bit code; empty for a code no writer produces.
+constexpr std::array<std::optional<WorldState>, 8> kStateOfCode = [] {
+    std::array<std::optional<WorldState>, 8> states{};
     for (std::size_t state = 0; state < kWorldStateCodes.size(); ++state) {
-        if (kWorldStateCodes[state] == code) {
-            return static_cast<WorldState>(state);
-        }
+        states[kWorldStateCodes[state]] = static_cast<WorldState>(state);
     }
-    return std::nullopt;
-}
+    return states;
+}();
 
 std::uint32_t fieldBits(const BodyBits& bits, BodyField field) { return bits.bits(field.firstBit, field.width); }
 
@@ -148,7 +154,7 @@ void decodeWorlds(const BodyBits& bits, DecodedState& decoded)
         const int width = fields.state.lastBit() - fields.flags.firstBit + 1;
         const std::uint32_t group = bits.bits(fields.flags.firstBit, width);
         spreadFlags<kFlagsPerWorld>(group >> (width - fields.flags.width), decoded.flags[w].data());
-        decoded.worldStates[w] = worldStateFromCode(group & ((1U << fields.state.width) - 1U));
+        decoded.worldStates[w] = kStateOfCode[group & ((1U << fields.state.width) - 1U)];
     }
 }
 
