@@ -19,10 +19,10 @@ int runExplain(const std::string& typed, std::ostream& out, std::ostream& err)
         err << "quandrel-pass explain: " << error.what() << '\n';
         return kExitFailed;
     }
-    for (std::size_t g = 0; g < kDisplayGroupCount && 4 * g < password.size(); ++g) {
-        const int first = static_cast<int>(4 * g) + 1;
-        const int last = std::min(first + 3, static_cast<int>(password.size()));
-        out << "group " << g + 1 << "  " << password.substr(static_cast<std::size_t>(first - 1), 4) << "  ";
+    for (std::size_t g = 0; g < kDisplayGroupCount && kGroupSize * g < password.size(); ++g) {
+        const int first = static_cast<int>(kGroupSize * g) + 1;
+        const int last = std::min(first + kGroupSize - 1, static_cast<int>(password.size()));
+        out << "group " << g + 1 << "  " << password.substr(static_cast<std::size_t>(first - 1), kGroupSize) << "  ";
         const auto fields = fieldsCarriedBy(password, characterRange(first, last));
         for (std::size_t i = 0; i < fields.size(); ++i) {
             out << (i == 0 ? "" : ", ") << fields[i].name;

@@ -188,14 +188,14 @@ std::string readCounter(const json& value, const std::string& where)
     if (value.is_number()) {
         const int count = readInteger(value, where, 0, 999);
         const std::string digits = std::to_string(count);
-        return std::string(3 - digits.size(), '0') + digits;
+        return std::string(kCounterLength - digits.size(), '0') + digits;
     }
     if (!value.is_string()) {
         fail(where, "expected a number from 0 to 999 or three decimal digits, such as \"042\"");
     }
     const auto text = value.get<std::string>();
-    const bool digits =
-        text.size() == 3 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    const bool digits = text.size() == kCounterLength &&
+                        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (!digits) {
         fail(where, asJsonText(text) + " is not three decimal digits");
     }
@@ -214,7 +214,8 @@ void readPair(const json& value, const char* key, GameState& state, std::size_t 
 {
     const auto& pair = readArray(value, key, 2);
     for (std::size_t i = 0; i < 2; ++i) {
-        state.values[first + 2 * i] = readInteger(pair[i], std::string(key) + "[" + std::to_string(i) + "]", 0, 31);
+        state.values[first + 2 * i] =
+            readInteger(pair[i], std::string(key) + "[" + std::to_string(i) + "]", 0, kMaxValue);
     }
 }
 

@@ -8,7 +8,7 @@
 namespace quandrel {
 
 // The keys of a game state in JSON, in the order they are written.
-inline constexpr std::array<const char*, kCounterCount> kCounterKeys = {"arrows", "coins", "keys"};
+inline constexpr std::array<const char*, kCounterCount> kCounterKeys = kCounterNames;
 inline constexpr std::array<std::string_view, 9> kStateKeys = {"arrows", "coins",   "keys",   "vitality", "experience",
                                                                "worlds", "objects", "shield", "warrior"};
 inline constexpr std::array<std::string_view, 2> kWorldKeys = {"state", "flags"};

@@ -1,5 +1,6 @@
 #include "StateJson.h"
 
+#include "StateJsonKeys.h"
 #include "codec/FlagBits.h"
 
 #include <algorithm>
@@ -13,8 +14,6 @@ namespace quandrel {
 namespace {
 
 using namespace std::string_view_literals;
-
-constexpr std::array<const char*, kCounterCount> kCounterKeys = {"arrows", "coins", "keys"};
 
 // The fixed pieces of a line, between the fields.
 constexpr auto kVitalityOpening = "\",\"vitality\":["sv;

@@ -1,4 +1,5 @@
 #include "CounterPanel.h"
+#include "codec/GameState.h"
 
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"

@@ -1,4 +1,5 @@
 #include "VitalityPanel.h"
+#include "codec/GameState.h"
 
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"
@@ -49,7 +50,7 @@ void VitalityPanel::createLayout()
         auto* value = new QLabel(this);
         placeLabel(*value, windowControl("Label1", index));
         value->setToolTip(
-            tr("%1, 0 to %2. Choose its row, then step it with - and +.").arg(name).arg(row % 2 == 0 ? 31 : 6));
+            tr("%1, 0 to %2. Choose its row, then step it with - and +.").arg(name).arg(row % 2 == 0 ? kMaxValue : kMaxExperience));
         m_values[row] = value;
     }
 
@@ -65,7 +66,9 @@ void VitalityPanel::createLayout()
     const std::array<QString, 2> stepNames = {tr("Decrease"), tr("Increase")};
     const std::array<QString, 2> stepTips = {
         tr("Decrease the chosen value by one, not below 0"),
-        tr("Increase the chosen value by one, vitality up to 31 and experience up to 6")};
+        tr("Increase the chosen value by one, vitality up to %1 and experience up to %2")
+            .arg(kMaxValue)
+            .arg(kMaxExperience)};
     for (std::size_t i = 0; i < m_steps.size(); ++i) {
         const ControlLayout& stepLayout = windowControl("Command1", static_cast<int>(i));
         auto* step = new QPushButton(layoutText(stepLayout.caption), this);
