@@ -199,7 +199,7 @@ TEST(Commands, DecodeEndsLinesAtLfCrLfOrALoneCr)
 TEST(Commands, DecodeStreamsLinesAndReportsEachFailure)
 {
     const std::string good = initialPassword();
-    const Outcome run = runWith({"decode"}, good + "\r\n" + "UR3QuR5\n" + good + "\n");
+    const Outcome run = runWith({"decode"}, good + "\r\n" + "UR3QZR5\n" + good + "\n");
     EXPECT_EQ(run.status, kExitFailed);
     std::istringstream lines(run.out);
     std::string line;
@@ -211,7 +211,7 @@ TEST(Commands, DecodeStreamsLinesAndReportsEachFailure)
         ++count;
     }
     EXPECT_EQ(count, 2);
-    EXPECT_EQ(run.err, "quandrel-pass decode: line 2: position 5: 'u' is not a symbol there (position 1 in its "
+    EXPECT_EQ(run.err, "quandrel-pass decode: line 2: position 5: 'Z' is not a symbol there (position 1 in its "
                        "group takes U72G4X5BKN90PQTHVE6OMWAJ18DSILYC)\n");
 }
 
@@ -233,7 +233,7 @@ TEST(Commands, CheckSaysWhatIsWrongOnStandardError)
     };
     const Case cases[] = {
         {good.substr(0, 43) + "4B", "checksum: \"4B\" at positions 44-45, expected 4A\n"},
-        {good.substr(0, 43), "43 characters, a password has 45\n"},
+        {good.substr(0, 43), "43 characters, a password has 45: 2 are missing\n"},
         {"F" + good.substr(1),
          "position 1: 'F' is not a symbol there, expected one of U72G4X5BKN90PQTHVE6OMWAJ18DSILYC\n"
          "quandrel-pass check: checksum: \"4A\" at positions 44-45, expected 3B\n"},
@@ -315,13 +315,13 @@ TEST(Commands, ExplainNamesEachGroupsFieldsInPasswordOrder)
     EXPECT_EQ(run.status, kExitOk);
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 12);
     for (const char* line : {
-             "group 1  UR3Q  arrows 100, coins 100\n",
-             "group 3  UG4F  keys 100, lower experience 6, lower vitality 1\n",
+             "group  1  UR3Q  arrows 100, coins 100\n",
+             "group  3  UG4F  keys 100, lower experience 6, lower vitality 1\n",
              // In password order, which puts the lower pair before the upper one.
-             "group 4  423R  lower vitality 1, upper experience 6, upper vitality 1\n",
-             "group 5  UR3F  world 1 flags 0000, world 1 state Closed, world 2 flags 0000, world 2 state Closed\n",
+             "group  4  423R  lower vitality 1, upper experience 6, upper vitality 1\n",
+             "group  5  UR3F  world 1 flags 0000, world 1 state Closed, world 2 flags 0000, world 2 state Closed\n",
              "object 36 not carried, shield none, warrior 0, checksum\n",
-             "group 12  A  checksum\n",
+             "group 12  A     checksum\n",
          }) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
     }
