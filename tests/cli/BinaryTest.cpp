@@ -166,3 +166,17 @@ TEST(Binary, DiffComparesPasswordsAndSlotFields)
 
 } // namespace
 } // namespace quandrel
+
+namespace quandrel {
+namespace {
+
+TEST(Binary, AnEndlessLineOnStandardInputEndsOnePasswordsReading)
+{
+    for (const char* command : {"check -", "fix -", "explain -", "diff - UR3Q"}) {
+        const Result run = shell("timeout 20 '" + kBinary + "' " + command + " </dev/zero");
+        EXPECT_EQ(run.status, 2) << command;
+    }
+}
+
+} // namespace
+} // namespace quandrel
