@@ -12,8 +12,8 @@ constexpr std::size_t kChunkSize = 1 << 16;
 
 } // namespace
 
-LineReader::LineReader(std::istream& in, std::size_t maxLength)
-    : m_source(in.rdbuf()), m_maxLength(maxLength), m_chunk(kChunkSize)
+LineReader::LineReader(std::istream& in, std::size_t maxLength, AfterLongLine afterLongLine)
+    : m_source(in.rdbuf()), m_maxLength(maxLength), m_afterLongLine(afterLongLine), m_chunk(kChunkSize)
 {}
 
 bool LineReader::fill()
@@ -65,6 +65,12 @@ bool LineReader::next(InputLine& line)
         m_line.append(start, std::min(length, room));
         tooLong = tooLong || length > room;
         m_begin += length;
+        if (tooLong && m_afterLongLine == AfterLongLine::Stop) {
+            m_ended = true;
+            m_begin = m_end;
+            line = {++m_number, m_line, tooLong};
+            return true;
+        }
         if (lineEnd != stop) {
             m_afterCarriageReturn = *lineEnd == '\r';
             ++m_begin;
