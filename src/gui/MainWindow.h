@@ -1,8 +1,8 @@
 #pragma once
 
 #include "EditorDocument.h"
-#include "credits/CreditsWindow.h"
 #include "SlotCommands.h"
+#include "credits/CreditsWindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -32,6 +32,9 @@ public:
     // it was discarded.
     CreditsWindow* credits() const { return m_credits; }
 
+    // As --keyboard-access asks: the setting on, for this run only.
+    void turnOnKeyboardAccessForThisRun();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -45,6 +48,7 @@ private:
     QLabel* addHiddenLabel(const QString& name, const QString& accessibleName);
     void placeAtScreenCentre();
     void counterKeyPressed(bool triggerWord);
+    void setKeyboardAccess(bool on);
 
     EditorDocument m_document;
     SlotCommands m_slots;

@@ -1,8 +1,8 @@
 #include "SlotPanel.h"
 
 #include "ControlName.h"
-#include "Twips.h"
 #include "SlotCommands.h"
+#include "Twips.h"
 #include "slots/SlotError.h"
 
 #include <QMessageBox>

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+#include <functional>
+
+namespace quandrel {
+
+// What a screen reader sees of a picture or label that the user clicks: a button whose "press"
+// action clicks it, whether or not the keyboard can reach it.
+class PressableAccessible final : public QAccessibleWidget {
+public:
+    PressableAccessible(QWidget* widget, std::function<void()> press);
+
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+
+    // Makes every clickable picture and label answer through this class; safe to call again.
+    static void install();
+
+private:
+    std::function<void()> m_press;
+};
+
+} // namespace quandrel
