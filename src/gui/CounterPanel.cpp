@@ -6,6 +6,8 @@
 #include "EditorDocument.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -140,11 +142,31 @@ bool CounterPanel::discardedByModel(int box, const QKeyEvent& event)
     return keyCode == 0;
 }
 
+namespace {
+
+// Fewer letters and digits than this make no password worth opening the entry dialog for.
+constexpr int kPasswordLikeLength = 20;
+
+// A clipboard with letters and at least a password's share of characters holds a password, not a
+// number for a box; a box would drop its letters anyway.
+bool clipboardHoldsPassword()
+{
+    const QString text = QApplication::clipboard()->text();
+    const auto letters = std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    const auto characters = std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
+    return letters > 0 && characters >= kPasswordLikeLength;
+}
+
+} // namespace
+
 bool CounterPanel::leftToWindowShortcut(QKeyCombination keys) const
 {
     const QKeySequence pressed(keys);
-    if (QKeySequence::keyBindings(QKeySequence::Copy).contains(pressed) ||
-        QKeySequence::keyBindings(QKeySequence::Paste).contains(pressed)) {
+    if (QKeySequence::keyBindings(QKeySequence::Paste).contains(pressed)) {
+        // The window's Paste password, unless the box can use what is pasted.
+        return clipboardHoldsPassword();
+    }
+    if (QKeySequence::keyBindings(QKeySequence::Copy).contains(pressed)) {
         return false;
     }
     const QList<QAction*> actions = window()->actions();

@@ -3,6 +3,7 @@
 #include "ControlPlacement.h"
 #include "CounterPanel.h"
 #include "EditorActions.h"
+#include "KeyboardAccess.h"
 #include "MainMenuBar.h"
 #include "ObjectPanel.h"
 #include "PasswordContextMenu.h"
@@ -16,9 +17,13 @@
 #include "WorldPanel.h"
 #include "credits/CreditsWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLayout>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 
 namespace quandrel {
@@ -66,9 +71,35 @@ void MainWindow::createLayout()
 
 void MainWindow::createMenus()
 {
-    m_actions = new EditorActions(m_document, this);
+    const QString slotFolder =
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(m_slots.store().describe(1)))).absolutePath();
+    m_actions = new EditorActions(m_document, slotFolder, this);
     setMenuBar(new MainMenuBar(*m_actions, this));
     new PasswordContextMenu(m_actions->copyPassword(), m_passwordPanel);
+
+    QAction* keyboardAccess = m_actions->keyboardAccess();
+    keyboardAccess->setChecked(keyboardaccess::saved());
+    setKeyboardAccess(keyboardAccess->isChecked());
+    connect(keyboardAccess, &QAction::toggled, this, [this](bool on) {
+        keyboardaccess::save(on);
+        setKeyboardAccess(on);
+    });
+}
+
+void MainWindow::turnOnKeyboardAccessForThisRun()
+{
+    const QSignalBlocker unsaved(m_actions->keyboardAccess());
+    m_actions->keyboardAccess()->setChecked(true);
+    setKeyboardAccess(true);
+}
+
+void MainWindow::setKeyboardAccess(bool on)
+{
+    keyboardaccess::setReachable(m_clientArea, on);
+    // Focus left on a control that no longer takes it goes back where the window starts it.
+    if (!on && focusWidget() != nullptr && focusWidget()->focusPolicy() == Qt::NoFocus) {
+        m_counterPanel->setFocus();
+    }
 }
 
 void MainWindow::connectSignals()

@@ -28,6 +28,9 @@ public:
     // it was discarded.
     CreditsWindow* credits() const { return m_credits; }
 
+    // As --keyboard-access asks: the setting on, for this run only.
+    void turnOnKeyboardAccessForThisRun();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -39,6 +42,7 @@ private:
 
     void placeAtScreenCentre();
     void counterKeyPressed(bool triggerWord);
+    void setKeyboardAccess(bool on);
 
     EditorDocument m_document;
     SlotCommands m_slots;

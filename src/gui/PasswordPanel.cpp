@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QTextDocumentFragment>
 
 namespace quandrel {
 
@@ -102,7 +103,10 @@ void PasswordPanel::refresh()
     const PasswordExplanation explanation(m_document.model().controls().password);
     for (std::size_t g = 0; g < m_groups.size(); ++g) {
         m_groups[g]->setText(QString::fromStdString(m_document.model().displayGroup(static_cast<int>(g))));
-        m_groups[g]->setToolTip(explanation.group(static_cast<int>(g), m_groups[g]->markedCharacters()));
+        const QString explained = explanation.group(static_cast<int>(g), m_groups[g]->markedCharacters());
+        m_groups[g]->setToolTip(explained);
+        // A screen reader reads the description as it stands, so it gets the tooltip's words without markup.
+        m_groups[g]->setAccessibleDescription(QTextDocumentFragment::fromHtml(explained).toPlainText());
         m_groups[g]->setAccessibleName(spokenGroup(static_cast<int>(g)));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ControlPlacement.h"
 #include "SlotCommands.h"
+#include "Twips.h"
 #include "slots/SlotError.h"
 
 #include <QMessageBox>

@@ -29,6 +29,7 @@ private slots:
     void ctrlCInACounterBoxStaysTheBoxs();
     void pastesIntoThePasswordEntry_data();
     void pastesIntoThePasswordEntry();
+    void ctrlVInACounterBoxOpensTheEntryForAPassword();
     void ctrlVInACounterBoxStaysTheBoxs();
 
 private:
@@ -144,6 +145,20 @@ void ClipboardTest::ctrlVInACounterBoxStaysTheBoxs()
     pressKeys(QKeySequence(Qt::CTRL | Qt::Key_V));
     QVERIFY(openWindow<QWidget>(QStringLiteral("passwordEntry")) == nullptr);
     QVERIFY(openWindow<QWidget>(QStringLiteral("nothingToPaste")) == nullptr);
+}
+
+void ClipboardTest::ctrlVInACounterBoxOpensTheEntryForAPassword()
+{
+    // What the window starts with: the focus in the arrows box.
+    const QString password = shownPassword();
+    QGuiApplication::clipboard()->setText(password);
+    activateWindow();
+    QCOMPARE(QApplication::focusWidget(), control(indexed("Text1", 0)));
+    pressKeys(QKeySequence(Qt::CTRL | Qt::Key_V));
+    QWidget* entry = nullptr;
+    QTRY_VERIFY((entry = openWindow<QWidget>(QStringLiteral("passwordEntry"))) != nullptr);
+    QCOMPARE(entry->findChild<QLineEdit*>(QStringLiteral("passwordInput"))->text(), password);
+    entry->close();
 }
 
 } // namespace quandrel
