@@ -53,9 +53,12 @@ unsigned worldStateCode(WorldState state) { return kWorldStateCodes[static_cast<
 void appendCounterSection(SectionSymbols<0> out, const std::array<std::string, kCounterCount>& counters)
 {
     SymbolPacker<0> packer(out);
+    // Unrolled, every field's place and every nibble's digit is a constant.
+#pragma GCC unroll 3
     for (std::size_t c = 0; c < counters.size(); ++c) {
         requireCounter(counters[c]);
         std::uint32_t nibbles = 0;
+#pragma GCC unroll 4
         for (const int digit : kCounterNibbleDigits) {
             nibbles = (nibbles << 4) | (digit < 0 ? 0U : digitAt(counters[c], static_cast<std::size_t>(digit)));
         }
@@ -67,6 +70,7 @@ void appendCounterSection(SectionSymbols<0> out, const std::array<std::string, k
 void appendVitalitySection(SectionSymbols<1> out, const std::array<int, kValueCount>& values)
 {
     SymbolPacker<1> packer(out);
+#pragma GCC unroll 4
     for (std::size_t k = 0; k < values.size(); ++k) {
         const int value = values[k];
         if (value < 0 || value > kMaxValue) {
