@@ -49,8 +49,9 @@ void VitalityPanel::createLayout()
 
         auto* value = new QLabel(this);
         placeLabel(*value, windowControl("Label1", index));
-        value->setToolTip(
-            tr("%1, 0 to %2. Choose its row, then step it with - and +.").arg(name).arg(row % 2 == 0 ? kMaxValue : kMaxExperience));
+        value->setToolTip(tr("%1, 0 to %2. Choose its row, then step it with - and +.")
+                              .arg(name)
+                              .arg(row % 2 == 0 ? kMaxValue : kMaxExperience));
         m_values[row] = value;
     }
 
