@@ -5,6 +5,10 @@ CMAKE_FLAGS ?=
 SANITIZE_DIR ?= build-asan
 PACKAGE_DIR ?= build-package
 FUZZ_SECONDS ?= 60
+WEB_DIR ?= build-web
+WEB_PORT ?= 8080
+# emcc runs its JavaScript optimizer with acorn from Debian's shared node modules.
+WEB_ENV = NODE_PATH=/usr/share/nodejs
 # Our own builds hold every warning to be an error; a plain cmake build does not.
 WARNINGS_AS_ERRORS = -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 # Stop at the first report, with its stack trace.
@@ -12,7 +16,7 @@ SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_aft
 	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
 .PHONY: all deps configure build run test sanitize-build test-sanitize fuzz bench format clean \
-	package test-package test-windows windows-cli windows-deps
+	package test-package test-windows windows-cli windows-deps web serve-web test-web web-node-modules
 
 all: build
 
@@ -29,7 +33,9 @@ configure: $(BUILD_DIR)/build.ninja
 build: deps configure
 	cmake --build $(BUILD_DIR)
 
-run: build
+# Only the editor and what it links, not the tests and tools.
+run: deps configure
+	cmake --build $(BUILD_DIR) --target quandrel
 	$(BUILD_DIR)/src/app/quandrel
 
 $(SANITIZE_DIR)/build.ninja: Makefile | deps
@@ -40,9 +46,10 @@ $(SANITIZE_DIR)/build.ninja: Makefile | deps
 sanitize-build: deps $(SANITIZE_DIR)/build.ninja
 	cmake --build $(SANITIZE_DIR)
 
-# The normal suite, then the same suite and brief fuzz runs under the sanitizers.
+# The normal suite, the web edition's, then the same suite and brief fuzz runs under the sanitizers.
 test: build
 	scripts/run-ctest --test-dir $(BUILD_DIR) --output-on-failure
+	@$(MAKE) --no-print-directory test-web
 	@$(MAKE) --no-print-directory test-sanitize
 
 test-sanitize: sanitize-build
@@ -51,6 +58,30 @@ test-sanitize: sanitize-build
 # Each fuzz target for FUZZ_SECONDS; findings land in $(SANITIZE_DIR)/fuzz/findings.
 fuzz: sanitize-build
 	$(SANITIZER_ENV) FUZZ_SECONDS=$(FUZZ_SECONDS) cmake --build $(SANITIZE_DIR) --target fuzz
+
+# The web edition: the Qt-free layers compiled with emscripten, and the static site in $(WEB_DIR)/site.
+$(WEB_DIR)/build.ninja: Makefile | deps
+	$(WEB_ENV) emcmake cmake -S web -B $(WEB_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release $(WARNINGS_AS_ERRORS) \
+		-DQUANDREL_NATIVE_BUILD=$(abspath $(BUILD_DIR))
+	@touch $@
+
+web: deps $(WEB_DIR)/build.ninja
+	$(WEB_ENV) cmake --build $(WEB_DIR) --target site
+
+serve-web: web
+	node web/tools/serve.mjs $(WEB_DIR)/site $(WEB_PORT)
+
+# The browser tests' packages, exactly as the lockfile pins them.
+web/node_modules/.package-lock.json: web/package-lock.json
+	cd web && npm ci --no-audit --no-fund
+
+web-node-modules: web/node_modules/.package-lock.json
+
+# The codec and editor suites under node, then the page in headless Chromium against the
+# native model of $(BUILD_DIR).
+test-web: build web-node-modules $(WEB_DIR)/build.ninja
+	$(WEB_ENV) cmake --build $(WEB_DIR)
+	scripts/run-ctest --test-dir $(WEB_DIR) --output-on-failure
 
 windows-deps:
 	@scripts/install-deps windows
@@ -90,7 +121,7 @@ package: deps $(PACKAGE_DIR)/build.ninja
 test-package: package
 	$$([ "$$(id -u)" -eq 0 ] || echo sudo) apt-get install -y --reinstall ./$(PACKAGE_DIR)/quandrel_*.deb
 	quandrel-pass --version
-	QT_QPA_PLATFORM=offscreen quandrel --version
+	quandrel --version
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR) build-windows
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR) $(WEB_DIR) build-windows

@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/StateJson.h"
 #include "codec/Password.h"
 #include "support/RandomState.h"
 
@@ -41,6 +42,30 @@ void DecodeLines(benchmark::State& bench)
         benchmark::Counter(10000.0 * static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(DecodeLines)->Unit(benchmark::kMillisecond);
+
+// `quandrel-pass encode` over JSON Lines of random states as the editor writes them: reading,
+// parsing and checking one state, and writing its password, each.
+void EncodeLines(benchmark::State& bench)
+{
+    std::mt19937 rng(5);
+    std::string input;
+    for (int i = 0; i < 10000; ++i) {
+        input += gameStateToJson(test::randomState(rng));
+        input += '\n';
+    }
+    DiscardingBuffer discard;
+    std::ostream out(&discard);
+    std::ostringstream err;
+    for (auto _ : bench) {
+        std::istringstream in(input);
+        benchmark::DoNotOptimize(runEncode(in, "-", out, err));
+    }
+    bench.counters["states/s"] =
+        benchmark::Counter(10000.0 * static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
+    bench.counters["MB/s"] = benchmark::Counter(
+        static_cast<double>(input.size()) * static_cast<double>(bench.iterations()) / 1e6, benchmark::Counter::kIsRate);
+}
+BENCHMARK(EncodeLines)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

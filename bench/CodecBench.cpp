@@ -134,6 +134,19 @@ void RepairSlowestSampledSlip(benchmark::State& bench)
 }
 BENCHMARK(RepairSlowestSampledSlip)->Unit(benchmark::kMillisecond);
 
+// The slowest slips of repair_evaluation's sample (an any-symbol slip and a look-alike one):
+// the typed body is one the encoder writes, so that pairs of changes are decoded and encoded
+// again until ten written corrections are found.
+void RepairSlowestEvaluatedSlip(benchmark::State& bench)
+{
+    const std::array<std::string, 2> typed = {"TH7F6R9AUH33PG3ESS3T0RDX747J14R094TU6KL3CNSB3",
+                                              "XRRO57BMVR8UI9H7UNBJI90BXG4HI25TUN3VGJIDSHD21"};
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(suggestRepairs(typed[static_cast<std::size_t>(bench.range(0))]));
+    }
+}
+BENCHMARK(RepairSlowestEvaluatedSlip)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // The most candidates known: a valid symbol at every place and thousands of pairs of changes
 // that match the checksum.
 void RepairMostCandidates(benchmark::State& bench)

@@ -9,23 +9,55 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <cstring>
 
 namespace quandrel {
 
+namespace {
+
+void describeProgram(QCommandLineParser& parser)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("quandrel"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main", "Composes and decodes the passwords of the game Quandrel."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    addEditorOptions(parser);
+}
+
+// Whether the command line asks only for text on the terminal, which needs no display.
+bool asksForTextOnly(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"-h", "-?", "--help", "--help-all", "-v", "--version"}) {
+            if (std::strcmp(argv[i], option) == 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 int runEditor(int argc, char* argv[])
 {
+    if (asksForTextOnly(argc, argv)) {
+        // Answered before any display is opened, so it works over ssh and in scripts too.
+        QCoreApplication terminal(argc, argv);
+        QCommandLineParser parser;
+        describeProgram(parser);
+        parser.process(terminal); // prints and exits
+        return 0;
+    }
+
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("quandrel"));
-    QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(QUANDREL_APP_ID));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QApplication::translate("main", "Composes and decodes the passwords of the game Quandrel."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    addEditorOptions(parser);
+    describeProgram(parser);
     parser.process(application);
 
     const SlotFolderChoice choice = chooseSlotFolder(parser);
@@ -39,6 +71,9 @@ int runEditor(int argc, char* argv[])
         return 2;
     }
     MainWindow window(choice.folder);
+    if (keyboardAccessForThisRun(parser)) {
+        window.turnOnKeyboardAccessForThisRun();
+    }
     window.show();
     return application.exec();
 }

@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "PasswordProblem.h"
+#include "PrintableText.h"
 #include "codec/Alphabets.h"
 #include "codec/Password.h"
 #include "codec/PasswordCheck.h"
@@ -16,17 +18,20 @@ int runCheck(const std::string& typed, std::ostream& out, std::ostream& err)
         out << "valid\n";
         return kExitOk;
     }
-    // One line per bad place, on standard error, so that a script sees only "valid" on standard output.
+    // On standard error, so that a script sees only "valid" on standard output.
     const auto finding = [&err]() -> std::ostream& { return err << "quandrel-pass check: "; };
     if (check.length != static_cast<std::size_t>(kPasswordLength)) {
-        finding() << check.length << " characters, a password has " << kPasswordLength << '\n';
+        // Once: after a dropped or an extra character every later one is shifted, and a line
+        // for each would hide the cause.
+        finding() << lengthProblemWithCause(check.length) << '\n';
+        return kExitFailed;
     }
     for (const auto& problem : check.problems) {
         finding() << "position " << problem.position << ": " << quotedCharacter(problem.character)
                   << " is not a symbol there, expected one of " << problem.accepted << '\n';
     }
-    if (check.length == static_cast<std::size_t>(kPasswordLength) && !check.checksumMatches) {
-        finding() << "checksum: \"" << password.substr(kBodyLength) << "\" at positions 44-45, expected "
+    if (!check.checksumMatches) {
+        finding() << "checksum: \"" << printableText(password.substr(kBodyLength)) << "\" at positions 44-45, expected "
                   << check.expectedChecksum << '\n';
     }
     return kExitFailed;

@@ -5,6 +5,7 @@
 #include "NearestName.h"
 #include "PrintableText.h"
 #include "Version.h"
+#include "platform/CommandLineArguments.h"
 
 #include <CLI/CLI.hpp>
 
@@ -19,18 +20,18 @@ namespace quandrel {
 
 namespace {
 
-int encodeFrom(const std::string& file, std::istream& in, std::ostream& out, std::ostream& err)
+int encodeFrom(const std::string& file, std::istream& in, std::ostream& out, std::ostream& err, EncodeOptions options)
 {
     if (file.empty() || file == "-") {
-        return runEncode(in, "standard input", out, err);
+        return runEncode(in, "standard input", out, err, options);
     }
-    std::ifstream stream(file, std::ios::binary);
+    std::ifstream stream(platform::pathFromArgument(file), std::ios::binary);
     if (!stream) {
         err << "quandrel-pass encode: cannot open " << printableText(file) << ": "
             << std::error_code(errno, std::generic_category()).message() << '\n';
         return kExitBadInput;
     }
-    return runEncode(stream, file, out, err);
+    return runEncode(stream, file, out, err, options);
 }
 
 // Runs a subcommand over a password argument, where "-" stands for the first line of `in`.
@@ -41,7 +42,7 @@ int withPassword(const std::string& argument, const char* command, std::istream&
         return run(argument);
     }
     std::string problem;
-    const auto password = readInputPassword(in, problem);
+    const auto password = InputPasswords(in).next(problem);
     if (!password) {
         err << "quandrel-pass " << command << ": " << problem << '\n';
         return kExitBadInput;
@@ -76,9 +77,13 @@ int parseAndRun(int argc, const char* const* argv, std::istream& in, std::ostrea
                       "0 success; 1 a password or state refused, or a check or diff that found something"));
 
     std::string stateFile;
+    EncodeOptions encodeOptions;
     auto* encode = app.add_subcommand("encode", "Print the password of each JSON game state, one state per line "
                                                 "(fields left out keep their initial values)");
     encode->add_option("file", stateFile, "JSON Lines file, or - for standard input (the default)");
+    encode->add_flag("--keep-lines", encodeOptions.keepLines,
+                     "Print an empty line for a refused state (and for a blank line), so that with one state a "
+                     "line each output line stands beside its input line");
     encode->footer(footer("  echo '{\"arrows\":5,\"warrior\":1}' | quandrel-pass encode\n"
                           "  quandrel-pass decode < passwords.txt | quandrel-pass encode\n",
                           "0 every state encoded; 1 a state refused (the others are still encoded)"));
@@ -87,10 +92,15 @@ int parseAndRun(int argc, const char* const* argv, std::istream& in, std::ostrea
     DecodeOptions decodeOptions;
     auto* decode = app.add_subcommand("decode", "Print each password's game state as one line of JSON; with no "
                                                 "password or -, read one per line from standard input");
-    decode->add_option("passwords", passwords, "Passwords to decode");
+    decode->add_option("passwords", passwords,
+                       "Passwords to decode (blanks, dashes and lower case are tolerated); - reads standard input "
+                       "in its place");
     decode->add_flag("--lenient", decodeOptions.lenient,
                      "Read a wrong length or checksum as a slot load does (missing characters as zero bits, the "
-                     "checksum not read) and only say on standard error what was wrong");
+                     "checksum not read) and only say on standard error what was wrong; blank lines are skipped");
+    decode->add_flag("--keep-lines", decodeOptions.keepLines,
+                     "Print null for a refused (or skipped) line, so that each output line stands beside its "
+                     "input line");
     decode->footer(footer("  quandrel-pass decode UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A\n"
                           "  quandrel-pass decode --lenient < sgame01.txt\n",
                           "0 every password decoded; 1 a password refused (the others are still decoded)"));
@@ -115,7 +125,10 @@ int parseAndRun(int argc, const char* const* argv, std::istream& in, std::ostrea
 
     std::string explained;
     auto* explain = app.add_subcommand("explain", "Show which fields each group of characters carries");
-    explain->add_option("password", explained, "The password to explain, or - for standard input")->required();
+    explain
+        ->add_option("password", explained,
+                     "The password to explain, or - for standard input (blanks, dashes and lower case are tolerated)")
+        ->required();
     explain->footer(footer("  quandrel-pass explain UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A\n",
                            "0 explained; 1 a character that is not a symbol"));
 
@@ -145,8 +158,17 @@ int parseAndRun(int argc, const char* const* argv, std::istream& in, std::ostrea
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        const int status = app.exit(error, out, err);
-        return status == 0 ? kExitOk : kExitBadInput;
+        if (error.get_exit_code() == 0) {
+            // --help and --version.
+            app.exit(error, out, err);
+            return kExitOk;
+        }
+        // Named like every other message, by the subcommand that was being read.
+        const auto parsed = app.get_subcommands();
+        const std::string subcommand = parsed.empty() ? "" : " " + parsed.back()->get_name();
+        err << "quandrel-pass" << subcommand << ": " << printableText(error.what()) << " (quandrel-pass help"
+            << subcommand << " shows the usage)\n";
+        return kExitBadInput;
     }
 
     if (help->parsed()) {
@@ -156,7 +178,7 @@ int parseAndRun(int argc, const char* const* argv, std::istream& in, std::ostrea
             return kExitOk;
         }
         for (const auto* subcommand : app.get_subcommands({})) {
-            if (subcommand->get_name() == helpTopic && subcommand != help) {
+            if (subcommand->get_name() == helpTopic) {
                 out << subcommand->help("quandrel-pass");
                 return kExitOk;
             }
@@ -165,7 +187,7 @@ int parseAndRun(int argc, const char* const* argv, std::istream& in, std::ostrea
         return kExitBadInput;
     }
     if (encode->parsed()) {
-        return encodeFrom(stateFile, in, out, err);
+        return encodeFrom(stateFile, in, out, err, encodeOptions);
     }
     if (decode->parsed()) {
         return runDecode(passwords, in, out, err, decodeOptions);

@@ -16,17 +16,28 @@ inline constexpr int kExitBadInput = 2; // bad arguments, or input or output tha
 inline constexpr std::size_t kMaxPasswordLine = 64 * 1024;
 inline constexpr std::size_t kMaxStateSize = 1024 * 1024;
 
+struct EncodeOptions {
+    // A refused state still gives a line, an empty one, and so do blank lines between states:
+    // with one state a line, output line n belongs to input line n.
+    bool keepLines = false;
+};
+
 // Reads JSON game states, one per line (or pretty-printed over several), from `in`, named
 // `source` in messages, and prints one password per state.
-int runEncode(std::istream& in, std::string_view source, std::ostream& out, std::ostream& err);
+int runEncode(std::istream& in, std::string_view source, std::ostream& out, std::ostream& err,
+              EncodeOptions options = {});
 
 struct DecodeOptions {
     // Read as a slot load does: missing characters as zero bits, the checksum not read; what
-    // was wrong is still said on standard error.
+    // was wrong is still said on standard error. Blank lines of a batch are skipped.
     bool lenient = false;
+    // A refused or skipped line still gives a line, JSON's null, so that output line n belongs
+    // to input line n.
+    bool keepLines = false;
 };
 
-// Decodes each password to one line of JSON; with none given, one password per line of `in`.
+// Decodes each password, read as typed (blanks, dashes, lower case), to one line of JSON; with
+// none given, one password per line of `in`, and "-" among them stands for those lines.
 int runDecode(const std::vector<std::string>& passwords, std::istream& in, std::ostream& out, std::ostream& err,
               DecodeOptions options = {});
 

@@ -4,6 +4,9 @@
 #include "PasswordProblem.h"
 #include "StateJson.h"
 #include "codec/Decoder.h"
+#include "codec/PasswordCheck.h"
+
+#include <algorithm>
 
 #include <istream>
 #include <ostream>
@@ -11,6 +14,19 @@
 namespace quandrel {
 
 namespace {
+
+// A password as typed, read as every subcommand reads one (blanks and dashes dropped, lower
+// case raised); most lines need nothing of that, and are taken as they are.
+std::string_view typedForm(std::string_view text, std::string& folded)
+{
+    const bool plain =
+        std::none_of(text.begin(), text.end(), [](char c) { return isGroupingCharacter(c) || raisedSymbol(c) != c; });
+    if (plain) {
+        return text;
+    }
+    folded = normalizePassword(text);
+    return folded;
+}
 
 // Output is gathered and written in large pieces: a batch can be millions of lines.
 constexpr std::size_t kFlushSize = 1 << 16;
@@ -23,8 +39,14 @@ public:
         m_buffer.reserve(2 * kFlushSize);
     }
 
-    void decode(std::string_view text, long long lineNumber)
+    void decode(std::string_view typed, long long lineNumber)
     {
+        const std::string_view text = typedForm(typed, m_folded);
+        if (text.empty() && lineNumber > 0 && m_options.lenient) {
+            // A blank line in a batch is no password, not one read with every character missing.
+            placeholder();
+            return;
+        }
         try {
             const DecodedState decoded = decodeSlotText(text);
             if (const std::string problem = passwordProblem(text); !problem.empty()) {
@@ -63,6 +85,15 @@ private:
     {
         note(lineNumber, problem);
         m_failed = true;
+        placeholder();
+    }
+
+    // With --keep-lines, a line that gives no state still gives a line: JSON's null.
+    void placeholder()
+    {
+        if (m_options.keepLines) {
+            m_buffer += "null\n";
+        }
     }
 
     void note(long long lineNumber, const std::string& problem)
@@ -80,6 +111,7 @@ private:
     std::ostream& m_err;
     DecodeOptions m_options;
     std::string m_buffer;
+    std::string m_folded;
     bool m_failed = false;
 };
 
@@ -89,28 +121,37 @@ int runDecode(const std::vector<std::string>& passwords, std::istream& in, std::
               DecodeOptions options)
 {
     DecodeBatch batch(out, err, options);
-    const bool fromInput = passwords.empty() || (passwords.size() == 1 && passwords[0] == "-");
-    if (!fromInput) {
-        for (const auto& password : passwords) {
-            batch.decode(password, 0);
+    const auto decodeInput = [&] {
+        LineReader lines(in, kMaxPasswordLine);
+        InputLine line;
+        while (lines.next(line)) {
+            if (line.tooLong) {
+                batch.refuseLongLine(line.number);
+            } else {
+                batch.decode(line.text, line.number);
+            }
         }
         batch.flush();
-        return batch.failed() ? kExitFailed : kExitOk;
+        if (!lines.readError().empty()) {
+            err << "quandrel-pass decode: cannot read standard input: " << lines.readError() << '\n';
+            return false;
+        }
+        return true;
+    };
+    if (passwords.empty()) {
+        return decodeInput() ? (batch.failed() ? kExitFailed : kExitOk) : kExitBadInput;
     }
-    LineReader lines(in, kMaxPasswordLine);
-    InputLine line;
-    while (lines.next(line)) {
-        if (line.tooLong) {
-            batch.refuseLongLine(line.number);
+    for (const auto& password : passwords) {
+        // "-" is standard input, line by line, in its place among the passwords.
+        if (password == "-") {
+            if (!decodeInput()) {
+                return kExitBadInput;
+            }
         } else {
-            batch.decode(line.text, line.number);
+            batch.decode(password, 0);
         }
     }
     batch.flush();
-    if (!lines.readError().empty()) {
-        err << "quandrel-pass decode: cannot read standard input: " << lines.readError() << '\n';
-        return kExitBadInput;
-    }
     return batch.failed() ? kExitFailed : kExitOk;
 }
 

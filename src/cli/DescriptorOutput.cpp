@@ -1,11 +1,11 @@
 #include "DescriptorOutput.h"
 
-#include <cerrno>
-#include <unistd.h>
-
 namespace quandrel {
 
-DescriptorOutput::DescriptorOutput(int fd) : m_fd(fd) { setp(m_buffer.data(), m_buffer.data() + m_buffer.size()); }
+DescriptorOutput::DescriptorOutput(platform::OutputDescriptor fd) : m_fd(fd)
+{
+    setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
+}
 
 DescriptorOutput::int_type DescriptorOutput::overflow(int_type c)
 {
@@ -27,15 +27,12 @@ void DescriptorOutput::writeBuffer()
 {
     const char* next = pbase();
     while (next < pptr()) {
-        const ssize_t written = ::write(m_fd, next, static_cast<std::size_t>(pptr() - next));
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            const int reason = written < 0 ? errno : EIO;
+        std::error_code error;
+        const std::size_t written = platform::writeSome(m_fd, next, static_cast<std::size_t>(pptr() - next), error);
+        if (written == 0) {
             // What could not be written is dropped, so that a later flush does not retry it.
             setp(m_buffer.data(), m_buffer.data() + m_buffer.size());
-            throw WriteError(reason, std::generic_category());
+            throw WriteError(error);
         }
         next += written;
     }

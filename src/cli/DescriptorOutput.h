@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/OutputDescriptor.h"
+
 #include <array>
 #include <streambuf>
 #include <system_error>
@@ -17,7 +19,7 @@ public:
 // would only set a flag and lose the reason.
 class DescriptorOutput final : public std::streambuf {
 public:
-    explicit DescriptorOutput(int fd);
+    explicit DescriptorOutput(platform::OutputDescriptor fd);
 
 protected:
     int_type overflow(int_type c) override;
@@ -26,7 +28,7 @@ protected:
 private:
     void writeBuffer();
 
-    int m_fd;
+    platform::OutputDescriptor m_fd;
     std::array<char, 1 << 16> m_buffer{};
 };
 

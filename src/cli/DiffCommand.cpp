@@ -6,6 +6,7 @@
 #include "codec/Decoder.h"
 #include "codec/PasswordCheck.h"
 #include "codec/PasswordFields.h"
+#include "platform/CommandLineArguments.h"
 #include "slots/SlotFile.h"
 
 #include <filesystem>
@@ -20,12 +21,13 @@ namespace {
 bool namesFile(const std::string& argument)
 {
     std::error_code ignored;
-    return argument.find_first_of("./") != std::string::npos || std::filesystem::exists(argument, ignored);
+    return argument.find_first_of("./") != std::string::npos ||
+           std::filesystem::exists(platform::pathFromArgument(argument), ignored);
 }
 
 // A password given directly or on standard input ("-"), which must be a true password, or the
 // first field of a slot file, which is read as a slot load reads it.
-std::optional<DecodedState> decodeArgument(const std::string& argument, std::istream& in, std::ostream& err)
+std::optional<DecodedState> decodeArgument(const std::string& argument, InputPasswords& input, std::ostream& err)
 {
     const auto refuse = [&](const std::string& problem) {
         err << "quandrel-pass diff: " << printableText(argument) << ": " << problem << '\n';
@@ -35,19 +37,23 @@ std::optional<DecodedState> decodeArgument(const std::string& argument, std::ist
     const bool slotFile = argument != "-" && namesFile(argument);
     if (slotFile) {
         try {
-            text = readFirstField(argument);
+            text = readFirstField(platform::pathFromArgument(argument));
         } catch (const SlotReadError& error) {
             return refuse(error.what());
         }
     } else if (argument == "-") {
         std::string problem;
-        const auto typed = readInputPassword(in, problem);
+        const auto typed = input.next(problem);
         if (!typed) {
             return refuse(problem);
         }
         text = normalizePassword(*typed);
     } else {
         text = normalizePassword(argument);
+    }
+    // A typed password of the wrong length is refused for that, not for the first shifted symbol.
+    if (!slotFile && text.size() != static_cast<std::size_t>(kPasswordLength)) {
+        return refuse(lengthProblem(text.size()));
     }
     try {
         DecodedState decoded = decodeSlotText(text);
@@ -68,8 +74,9 @@ std::optional<DecodedState> decodeArgument(const std::string& argument, std::ist
 
 int runDiff(const std::string& first, const std::string& second, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    const auto a = decodeArgument(first, in, err);
-    const auto b = decodeArgument(second, in, err);
+    InputPasswords input(in);
+    const auto a = decodeArgument(first, input, err);
+    const auto b = decodeArgument(second, input, err);
     if (!a || !b) {
         return kExitBadInput;
     }

@@ -6,6 +6,7 @@
 #include "codec/InvalidArgument.h"
 #include "codec/Password.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace quandrel {
@@ -26,26 +27,37 @@ void reportRefusal(std::ostream& err, long long firstLine, const StateFormatErro
 
 } // namespace
 
-int runEncode(std::istream& in, std::string_view source, std::ostream& out, std::ostream& err)
+int runEncode(std::istream& in, std::string_view source, std::ostream& out, std::ostream& err, EncodeOptions options)
 {
     JsonRecordReader records(in, kMaxStateSize);
     JsonRecord record;
     bool failed = false;
+    long long nextLine = 1; // the first line after the last state, for --keep-lines
+    const auto refuse = [&](const StateFormatError& error) {
+        reportRefusal(err, record.firstLine, error);
+        failed = true;
+        if (options.keepLines) {
+            out << '\n';
+        }
+    };
     while (records.next(record)) {
+        if (options.keepLines) {
+            // Blank lines before this state give empty lines too.
+            for (; nextLine < record.firstLine; ++nextLine) {
+                out << '\n';
+            }
+            nextLine = record.firstLine + 1 + std::count(record.text.begin(), record.text.end(), '\n');
+        }
         if (record.tooLarge) {
-            reportRefusal(err, record.firstLine,
-                          StateFormatError("more than " + std::to_string(kMaxStateSize / 1024) + " KiB, not read"));
-            failed = true;
+            refuse(StateFormatError("more than " + std::to_string(kMaxStateSize / 1024) + " KiB, not read"));
             continue;
         }
         try {
             out << encodePassword(gameStateFromJson(record.text)) << '\n';
         } catch (const StateFormatError& error) {
-            reportRefusal(err, record.firstLine, error);
-            failed = true;
+            refuse(error);
         } catch (const InvalidArgument& error) {
-            reportRefusal(err, record.firstLine, StateFormatError(error.what()));
-            failed = true;
+            refuse(StateFormatError(error.what()));
         }
     }
     if (!records.readError().empty()) {

@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include "PasswordProblem.h"
+#include "PrintableText.h"
 #include "codec/PasswordCheck.h"
 #include "codec/RepairEffect.h"
 
@@ -20,19 +22,35 @@ std::string describeEffect(const std::string& typed, const Repair& repair)
     return effect.empty() ? "no field changes" : effect;
 }
 
+// Why no correction was found: the length when it is wrong, else how many places are bad.
+std::string whatIsWrong(const PasswordCheck& check)
+{
+    if (check.length != static_cast<std::size_t>(kPasswordLength)) {
+        return "it has " + lengthProblem(check.length);
+    }
+    const std::size_t bad = check.problems.size();
+    if (bad == 0) {
+        return "its checksum does not match";
+    }
+    return std::to_string(bad) + (bad == 1 ? " character is" : " characters are") + " not a symbol at its place";
+}
+
+std::string shownCharacter(char c) { return printableText(std::string_view(&c, 1)); }
+
 } // namespace
 
 int runFix(const std::string& typed, std::ostream& out, std::ostream& err)
 {
     const std::string password = normalizePassword(typed);
-    if (checkPassword(password).valid()) {
+    const PasswordCheck check = checkPassword(password);
+    if (check.valid()) {
         out << password << "  already valid\n";
         return kExitOk;
     }
     const auto repairs = suggestRepairs(password);
     if (repairs.empty()) {
-        err << "quandrel-pass fix: no correction of at most two characters makes " << password << " valid (it has "
-            << password.size() << " characters, a password has 45)\n";
+        err << "quandrel-pass fix: no correction of at most two characters makes " << printableText(password)
+            << " valid (" << whatIsWrong(check) << ")\n";
         return kExitFailed;
     }
     for (const auto& repair : repairs) {
@@ -42,13 +60,13 @@ int runFix(const std::string& typed, std::ostream& out, std::ostream& err)
             out << (i == 0 ? "" : ", ") << "position " << change.position << " ";
             switch (change.edit) {
             case Edit::Replace:
-                out << change.from << " -> " << change.to << (change.lookAlike ? " (look-alike)" : "");
+                out << shownCharacter(change.from) << " -> " << change.to << (change.lookAlike ? " (look-alike)" : "");
                 break;
             case Edit::Insert:
                 out << change.to << " put back";
                 break;
             case Edit::Remove:
-                out << change.from << " taken out";
+                out << shownCharacter(change.from) << " taken out";
                 break;
             }
         }

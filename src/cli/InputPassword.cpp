@@ -1,21 +1,23 @@
 #include "InputPassword.h"
 
 #include "Commands.h"
-#include "LineReader.h"
 
 namespace quandrel {
 
-std::optional<std::string> readInputPassword(std::istream& in, std::string& problem)
+InputPasswords::InputPasswords(std::istream& in) : m_lines(in, kMaxPasswordLine, LineReader::AfterLongLine::Stop) {}
+
+std::optional<std::string> InputPasswords::next(std::string& problem)
 {
-    LineReader lines(in, kMaxPasswordLine);
     InputLine line;
-    if (lines.next(line) && !line.tooLong) {
+    const bool read = m_lines.next(line);
+    if (read && !line.tooLong) {
         return std::string(line.text);
     }
-    if (!lines.readError().empty()) {
-        problem = "cannot read standard input: " + lines.readError();
-    } else if (line.tooLong) {
-        problem = "standard input: line 1: longer than " + std::to_string(kMaxPasswordLine) + " bytes, not read";
+    if (!m_lines.readError().empty()) {
+        problem = "cannot read standard input: " + m_lines.readError();
+    } else if (read) {
+        problem = "standard input: line " + std::to_string(line.number) + ": longer than " +
+                  std::to_string(kMaxPasswordLine) + " bytes, not read";
     } else {
         problem = "standard input holds no password";
     }

@@ -12,8 +12,8 @@ constexpr std::size_t kChunkSize = 1 << 16;
 
 } // namespace
 
-LineReader::LineReader(std::istream& in, std::size_t maxLength)
-    : m_source(in.rdbuf()), m_maxLength(maxLength), m_chunk(kChunkSize)
+LineReader::LineReader(std::istream& in, std::size_t maxLength, AfterLongLine afterLongLine)
+    : m_source(in.rdbuf()), m_maxLength(maxLength), m_afterLongLine(afterLongLine), m_chunk(kChunkSize)
 {}
 
 bool LineReader::fill()
@@ -54,10 +54,23 @@ bool LineReader::next(InputLine& line)
         const auto* stop = m_chunk.data() + m_end;
         const auto* lineEnd = std::find_if(start, stop, [](char c) { return c == '\n' || c == '\r'; });
         const auto length = static_cast<std::size_t>(lineEnd - start);
+        if (lineEnd != stop && m_line.empty() && !tooLong && length <= m_maxLength) {
+            // The whole line lies in the chunk: handed out where it is, without a copy.
+            m_afterCarriageReturn = *lineEnd == '\r';
+            m_begin += length + 1;
+            line = {++m_number, std::string_view(start, length), false};
+            return true;
+        }
         const std::size_t room = m_maxLength - m_line.size();
         m_line.append(start, std::min(length, room));
         tooLong = tooLong || length > room;
         m_begin += length;
+        if (tooLong && m_afterLongLine == AfterLongLine::Stop) {
+            m_ended = true;
+            m_begin = m_end;
+            line = {++m_number, m_line, tooLong};
+            return true;
+        }
         if (lineEnd != stop) {
             m_afterCarriageReturn = *lineEnd == '\r';
             ++m_begin;

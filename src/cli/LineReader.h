@@ -19,9 +19,15 @@ struct InputLine {
 // lines and keeps the system's reason.
 class LineReader final {
 public:
-    LineReader(std::istream& in, std::size_t maxLength);
+    // What follows a line longer than the limit: the next line, after the rest of that one is
+    // read and dropped, or nothing (where one line is all that is wanted, and an endless line
+    // must not be read to its end).
+    enum class AfterLongLine { GoOn, Stop };
 
-    // The next line, or false at the end of the input or after a failed read.
+    LineReader(std::istream& in, std::size_t maxLength, AfterLongLine afterLongLine = AfterLongLine::GoOn);
+
+    // The next line, or false at the end of the input or after a failed read. Its text stays
+    // valid until the next call.
     bool next(InputLine& line);
 
     // Why reading stopped early; empty when the input simply ended.
@@ -32,6 +38,7 @@ private:
 
     std::streambuf* m_source;
     std::size_t m_maxLength;
+    AfterLongLine m_afterLongLine;
     std::vector<char> m_chunk;
     std::size_t m_begin = 0;
     std::size_t m_end = 0;

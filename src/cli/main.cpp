@@ -1,9 +1,10 @@
 #include "Commands.h"
 #include "DescriptorOutput.h"
+#include "platform/CommandLineArguments.h"
+#include "platform/OutputDescriptor.h"
 #include "platform/StandardInput.h"
 
 #include <iostream>
-#include <unistd.h>
 
 int main(int argc, char** argv)
 {
@@ -12,8 +13,13 @@ int main(int argc, char** argv)
     // Slot files and passwords piped in keep their CR LF and every other byte, on every system.
     quandrel::platform::readStandardInputAsBinary();
     // Standard output through a buffer that reports why a write failed, and lets that escape.
-    quandrel::DescriptorOutput standardOutput(STDOUT_FILENO);
+    quandrel::DescriptorOutput standardOutput(quandrel::platform::standardOutput());
     std::ostream out(&standardOutput);
     out.exceptions(std::ios::badbit);
-    return quandrel::runCommandLine(argc, argv, std::cin, out, std::cerr);
+    const std::vector<std::string> arguments = quandrel::platform::commandLineArguments(argc, argv);
+    std::vector<const char*> pointers;
+    for (const auto& argument : arguments) {
+        pointers.push_back(argument.c_str());
+    }
+    return quandrel::runCommandLine(static_cast<int>(pointers.size()), pointers.data(), std::cin, out, std::cerr);
 }

@@ -6,9 +6,13 @@
 
 namespace quandrel {
 
+// The password is read and shown in groups of four characters, and the four alphabets take turns
+// in the same cycle.
+inline constexpr int kGroupSize = 4;
+
 // Every body character is written with the alphabet of its position in group (1 to 4);
 // each alphabet is the previous one shifted by one place.
-inline constexpr std::array<std::string_view, 4> kAlphabets = {
+inline constexpr std::array<std::string_view, kGroupSize> kAlphabets = {
     "U72G4X5BKN90PQTHVE6OMWAJ18DSILYC",
     "RU72G4X5BKN90PQTHVE6OMWAJ18DSILY",
     "3RU72G4X5BKN90PQTHVE6OMWAJ18DSIL",
@@ -24,10 +28,10 @@ inline constexpr int kSymbolCount = 32;
 inline constexpr int kBitsPerSymbol = 5;
 
 // Position in group (1 to 4) of body character k, counted from 1 over the whole body.
-constexpr int positionInGroup(int k) { return ((k - 1) % 4) + 1; }
+constexpr int positionInGroup(int k) { return ((k - 1) % kGroupSize) + 1; }
 
 // The position that follows p in the cycle 1, 2, 3, 4, 1, ...
-constexpr int nextPosition(int p) { return p == 4 ? 1 : p + 1; }
+constexpr int nextPosition(int p) { return p == kGroupSize ? 1 : p + 1; }
 
 const std::string_view& alphabetAt(int position);
 

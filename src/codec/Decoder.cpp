@@ -1,8 +1,8 @@
 #include "Decoder.h"
 
 #include "Alphabets.h"
+#include "BodyLayout.h"
 #include "FlagBits.h"
-#include "Sections.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -67,7 +67,7 @@ private:
     static constexpr std::array<char, kPaddedLength> kZeroSymbols = [] {
         std::array<char, kPaddedLength> symbols{};
         for (std::size_t i = 0; i < symbols.size(); ++i) {
-            symbols[i] = kAlphabets[i % 4][0];
+            symbols[i] = kAlphabets[i % kGroupSize][0];
         }
         return symbols;
     }();
@@ -88,27 +88,36 @@ private:
 // A four-bit group that is no digit code reads as 0.
 char digitOf(std::uint32_t code) { return static_cast<char>('0' + (code <= 9 ? code : 0)); }
 
-// A counter from its sixteen bits: tens, units, a zero nibble, then hundreds.
+// For each digit of a counter's text, the shift of its nibble in the counter's field.
+constexpr std::array<unsigned, kCounterLength> kDigitShifts = [] {
+    std::array<unsigned, kCounterLength> shifts{};
+    for (std::size_t i = 0; i < kCounterNibbleDigits.size(); ++i) {
+        if (kCounterNibbleDigits[i] >= 0) {
+            shifts[static_cast<std::size_t>(kCounterNibbleDigits[i])] =
+                static_cast<unsigned>(4 * (kCounterNibbleDigits.size() - 1 - i));
+        }
+    }
+    return shifts;
+}();
+
+// A counter from the nibbles of its field.
 std::string counterOf(std::uint32_t bits)
 {
-    return {digitOf(bits & 0xFU), digitOf(bits >> 12), digitOf((bits >> 8) & 0xFU)};
+    static_assert(kCounterLength == 3);
+    return {digitOf((bits >> kDigitShifts[0]) & 0xFU), digitOf((bits >> kDigitShifts[1]) & 0xFU),
+            digitOf((bits >> kDigitShifts[2]) & 0xFU)};
 }
 
-std::optional<WorldState> worldStateFromCode(unsigned code)
-{
-    switch (code) {
-    case 0b000:
-        return WorldState::Closed;
-    case 0b010:
-        return WorldState::Active;
-    case 0b001:
-        return WorldState::Open;
-    case 0b101:
-        return WorldState::BossKilled;
-    default:
-        return std::nullopt;
+// The world state of each three-bit code; empty for a code no writer produces.
+constexpr std::array<std::optional<WorldState>, 8> kStateOfCode = [] {
+    std::array<std::optional<WorldState>, 8> states{};
+    for (std::size_t state = 0; state < kWorldStateCodes.size(); ++state) {
+        states[kWorldStateCodes[state]] = static_cast<WorldState>(state);
     }
-}
+    return states;
+}();
+
+std::uint32_t fieldBits(const BodyBits& bits, BodyField field) { return bits.bits(field.firstBit, field.width); }
 
 std::optional<Shield> shieldFromCode(bool held, bool second, bool third)
 {
@@ -137,18 +146,15 @@ std::optional<int> warriorFromText(std::string_view text)
 
 void decodeWorlds(const BodyBits& bits, DecodedState& decoded)
 {
-    // Walks section 2 the way it is written: a five-bit prefix, then per world its flags,
-    // a spacer (not for worlds 5 and 9), its state, and a spacer after worlds 4 and 9.
-    int n = 81 + 5;
     // Unrolled, every bit number below is a constant.
 #pragma GCC unroll 10
     for (std::size_t w = 0; w < static_cast<std::size_t>(kWorldCount); ++w) {
-        const int spacerBefore = w != 5 && w != 9 ? 1 : 0;
-        const int spacerAfter = w == 4 || w == 9 ? 1 : 0;
-        const std::uint32_t group = bits.bits(n, kFlagsPerWorld + spacerBefore + 3);
-        spreadFlags<kFlagsPerWorld>(group >> (spacerBefore + 3), decoded.flags[w].data());
-        decoded.worldStates[w] = worldStateFromCode(group & 0b111U);
-        n += kFlagsPerWorld + spacerBefore + 3 + spacerAfter;
+        // A world's flags and state in one read, the spacer between them skipped.
+        const WorldFields& fields = kWorldFields[w];
+        const int width = fields.state.lastBit() - fields.flags.firstBit + 1;
+        const std::uint32_t group = bits.bits(fields.flags.firstBit, width);
+        spreadFlags<kFlagsPerWorld>(group >> (width - fields.flags.width), decoded.flags[w].data());
+        decoded.worldStates[w] = kStateOfCode[group & ((1U << fields.state.width) - 1U)];
     }
 }
 
@@ -161,36 +167,33 @@ InvalidSymbol::InvalidSymbol(int position, char character)
       m_position(position), m_character(character)
 {}
 
-std::string InvalidSymbol::reason() const
-{
-    return "not a symbol at position " + std::to_string(positionInGroup(m_position)) + " in its group";
-}
-
 DecodedState decodeSlotText(std::string_view text)
 {
     const BodyBits bits(text);
-    // Built in place: the counters are the first 48 bits, sixteen for each.
-    DecodedState decoded{
-        .counters = {counterOf(bits.bits(1, 16)), counterOf(bits.bits(17, 16)), counterOf(bits.bits(33, 16))},
-        .values = {},
-        .flags = {},
-        .worldStates = {},
-        .objects = {},
-        .shield = {},
-        .warrior = {}};
+    // Built in place: the counters lead the body.
+    DecodedState decoded{.counters = {counterOf(fieldBits(bits, kCounterFields[0])),
+                                      counterOf(fieldBits(bits, kCounterFields[1])),
+                                      counterOf(fieldBits(bits, kCounterFields[2]))},
+                         .values = {},
+                         .flags = {},
+                         .worldStates = {},
+                         .objects = {},
+                         .shield = {},
+                         .warrior = {}};
 
-    // Lower experience, lower vitality, upper experience, upper vitality, eight bits apart.
-    for (int k = 0; k < kValueCount; ++k) {
-        decoded.values[static_cast<std::size_t>(k)] = static_cast<int>(bits.bits(75 - 8 * k, 5));
+    for (std::size_t k = 0; k < kValueFields.size(); ++k) {
+        decoded.values[k] = static_cast<int>(fieldBits(bits, kValueFields[k]));
     }
 
     decodeWorlds(bits, decoded);
 
-    spreadFlags<6>(bits.bits(166, 6), decoded.objects.data());
-    spreadFlags<29>(bits.bits(176, 29), decoded.objects.data() + 6);
-    decoded.objects[35] = bits.bit(206);
-    decoded.objects[36] = bits.bit(207);
-    decoded.shield = shieldFromCode(bits.bit(205), bits.bit(208), bits.bit(209));
+    spreadFlags<kFirstObjectsField.width>(fieldBits(bits, kFirstObjectsField), decoded.objects.data());
+    spreadFlags<kMiddleObjectsField.width>(fieldBits(bits, kMiddleObjectsField),
+                                           decoded.objects.data() + kFirstObjectsField.width);
+    for (std::size_t k = 0; k < kLastObjectBits.size(); ++k) {
+        decoded.objects[decoded.objects.size() - kLastObjectBits.size() + k] = bits.bit(kLastObjectBits[k]);
+    }
+    decoded.shield = shieldFromCode(bits.bit(kShieldHeldBit), bits.bit(kSecondShieldBit), bits.bit(kThirdShieldBit));
     decoded.warrior = warriorFromText(text);
     return decoded;
 }

@@ -31,7 +31,6 @@ public:
 
     int position() const { return m_position; } // 1-based place in the text
     char character() const { return m_character; }
-    std::string reason() const;
 
 private:
     int m_position;

@@ -19,7 +19,7 @@ constexpr WrittenSymbolTable makeWrittenSymbols()
     WrittenSymbolTable table{};
     for (std::size_t i = 0; i < table.size(); ++i) {
         for (std::size_t v = 0; v < kSymbolCount; ++v) {
-            const char c = kAlphabets[i % 4][v];
+            const char c = kAlphabets[i % kGroupSize][v];
             table[i][v] = {c, static_cast<unsigned char>(checksumWeight(c))};
         }
     }
@@ -50,8 +50,8 @@ std::array<std::string, kDisplayGroupCount> displayGroups(std::string_view passw
 {
     std::array<std::string, kDisplayGroupCount> groups;
     for (std::size_t g = 0; g + 1 < groups.size(); ++g) {
-        if (4 * g < password.size()) {
-            groups[g] = std::string(password.substr(4 * g, 4));
+        if (kGroupSize * g < password.size()) {
+            groups[g] = std::string(password.substr(kGroupSize * g, kGroupSize));
         }
     }
     if (!password.empty()) {

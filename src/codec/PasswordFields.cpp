@@ -14,7 +14,6 @@ namespace quandrel {
 namespace {
 
 constexpr const char* kUnchanged = "unchanged";
-constexpr std::array<const char*, kCounterCount> kCounterNames = {"arrows", "coins", "keys"};
 constexpr std::array<const char*, kValueCount> kValueNames = {"upper vitality", "upper experience", "lower vitality",
                                                               "lower experience"};
 constexpr std::size_t kChecksumLength = kPasswordLength - kBodyLength;

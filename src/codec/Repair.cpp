@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <optional>
+#include <set>
 
 namespace quandrel {
 
@@ -44,7 +46,45 @@ std::string_view lookAlikesOf(char c)
     return {others.data(), static_cast<std::size_t>(std::find(others.begin(), others.end(), '\0') - others.begin())};
 }
 
-bool looksAlike(char a, char b) { return lookAlikesOf(a).find(b) != std::string_view::npos; }
+// Keys that touch on a keyboard laid out in rows of digits and of Latin letters, each row set
+// half a key to the right of the one above.
+constexpr std::array<std::string_view, 4> kKeyRows = {"1234567890", "QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+
+constexpr std::array<std::array<bool, 128>, 128> makeKeyboardNeighbours()
+{
+    std::array<std::array<bool, 128>, 128> table{};
+    const auto touch = [&table](char a, char b) {
+        table[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = true;
+        table[static_cast<std::size_t>(b)][static_cast<std::size_t>(a)] = true;
+    };
+    for (std::size_t r = 0; r < kKeyRows.size(); ++r) {
+        const std::string_view row = kKeyRows[r];
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c + 1 < row.size()) {
+                touch(row[c], row[c + 1]);
+            }
+            if (r + 1 < kKeyRows.size()) {
+                const std::string_view below = kKeyRows[r + 1];
+                if (c < below.size()) {
+                    touch(row[c], below[c]);
+                }
+                if (c > 0 && c - 1 < below.size()) {
+                    touch(row[c], below[c - 1]);
+                }
+            }
+        }
+    }
+    return table;
+}
+
+constexpr auto kKeyboardNeighbours = makeKeyboardNeighbours();
+
+bool keyboardNeighbours(char a, char b)
+{
+    const auto ua = static_cast<unsigned char>(a);
+    const auto ub = static_cast<unsigned char>(b);
+    return ua < 128 && ub < 128 && kKeyboardNeighbours[ua][ub];
+}
 
 int hexValue(char c) { return isValidAt(c, kPasswordLength) ? checksumWeight(c) - 1 : -1; }
 
@@ -118,16 +158,24 @@ bool isWrittenByEncoder(const PasswordText& password)
     return again == password;
 }
 
-// How a correction ranks: fewer changes other than look-alikes first, then fewer changes; among
-// equals, a password that the encoder writes first, then the order in which they were found.
+// How a correction ranks. A password the encoder writes first: every true password is one.
+// Then fewer changed characters, then fewer that are not look-alikes, then fewer of those in
+// the body (a checksum digit replaced leaves every field as typed; as likely a slip as any,
+// it is one of 15 digits at its place where a body place has 31 symbols), then fewer changes
+// that are neither look-alikes nor keyboard neighbours; among equals, the order found.
 struct RepairRank {
-    int others;
-    int changes;
     bool notWritten;
+    int changes;
+    int others;
+    int othersInBody;
+    int strangers;
     long order;
 
     auto operator<=>(const RepairRank&) const = default;
 };
+
+// The best rank of a pair of changes that the encoder does not write.
+constexpr RepairRank kBestUnwrittenPair{true, 2, 0, 0, 0, 0};
 
 // A correction found: its password and its one or two changes.
 struct Candidate {
@@ -135,6 +183,23 @@ struct Candidate {
     std::array<Substitution, 2> changes;
     int changeCount;
 };
+
+// A character put back or taken out counts as a change of the body wherever it is, since such
+// a slip is as likely at any place.
+bool changesBody(const Substitution& change) { return change.edit != Edit::Replace || change.position <= kBodyLength; }
+
+RepairRank rankOf(const Candidate& candidate, long order)
+{
+    RepairRank rank{false, candidate.changeCount, 0, 0, 0, order};
+    for (int i = 0; i < candidate.changeCount; ++i) {
+        const Substitution& change = candidate.changes[static_cast<std::size_t>(i)];
+        rank.others += change.lookAlike ? 0 : 1;
+        rank.othersInBody += !change.lookAlike && changesBody(change) ? 1 : 0;
+        rank.strangers +=
+            change.lookAlike || (change.edit == Edit::Replace && keyboardNeighbours(change.from, change.to)) ? 0 : 1;
+    }
+    return rank;
+}
 
 // Whether two candidates of a search may give the same password: distinct substitutions never
 // do, but a character put back at one place can give what it gives at the next.
@@ -149,13 +214,9 @@ public:
     // Offers the candidate found next; `written` says, when asked, whether the encoder writes it.
     template <typename Written> void offer(const Candidate& candidate, Written written)
     {
-        const long order = m_found++;
-        int others = 0;
-        for (int i = 0; i < candidate.changeCount; ++i) {
-            others += candidate.changes[static_cast<std::size_t>(i)].lookAlike ? 0 : 1;
-        }
-        RepairRank rank{others, candidate.changeCount, false, order};
-        if (m_maxResults == 0 || (m_kept.size() == m_maxResults && !(rank < m_kept.back().rank))) {
+        // Ranked first as if written, so that only a candidate that could be kept is checked.
+        RepairRank rank = rankOf(candidate, m_found++);
+        if (turnsAway(rank)) {
             return;
         }
         rank.notWritten = !written();
@@ -170,12 +231,16 @@ public:
             }
             m_kept.erase(same);
         }
-        const auto at = std::upper_bound(m_kept.begin(), m_kept.end(), rank,
-                                         [](const RepairRank& r, const Kept& kept) { return r < kept.rank; });
-        m_kept.insert(at, {rank, candidate});
+        m_kept.insert({rank, candidate});
         if (m_kept.size() > m_maxResults) {
-            m_kept.pop_back();
+            m_kept.erase(std::prev(m_kept.end()));
         }
+    }
+
+    // Whether every candidate ranked at `best` or below would be turned away.
+    bool turnsAway(const RepairRank& best) const
+    {
+        return m_maxResults == 0 || (m_kept.size() == m_maxResults && !(best < m_kept.rbegin()->rank));
     }
 
     std::vector<Repair> repairs() const
@@ -193,12 +258,16 @@ private:
     struct Kept {
         RepairRank rank;
         Candidate candidate;
+
+        // Ranks are distinct: each holds the order in which its candidate was found.
+        bool operator<(const Kept& other) const { return rank < other.rank; }
     };
 
     std::size_t m_maxResults;
     Repeats m_repeats;
     long m_found = 0;
-    std::vector<Kept> m_kept;
+    // A tree, not a list: asked for every correction, a search keeps thousands.
+    std::set<Kept> m_kept;
 };
 
 class RepairSearch final {
@@ -216,6 +285,9 @@ public:
             m_options[static_cast<std::size_t>(k)] = optionsAt(password, k);
         }
         m_rewritten = rewrittenPlaces(m_text);
+        for (auto& place : m_rewrittenAfter) {
+            place.fill(kNotWorkedOut);
+        }
     }
 
     std::vector<Repair> run()
@@ -225,7 +297,7 @@ public:
                 if (m_invalid.empty() || m_invalid[0] == k) {
                     for (const Option& option : m_options[static_cast<std::size_t>(k)]) {
                         if (matches(m_bodySum + option.weightChange, {{k, option.to}})) {
-                            keep({{k, option}}, 1);
+                            keep({{k, option}}, 1, [] { return true; });
                         }
                     }
                 }
@@ -248,14 +320,42 @@ private:
     void searchPair(int k1, int k2)
     {
         const char from2 = m_password[static_cast<std::size_t>(k2 - 1)];
+        // Every pair holds the place of a character that is no symbol; worked out there, what one
+        // change leaves rewritten serves all the pairs.
+        const bool fromSecond = !m_invalid.empty() && m_invalid.back() == k2;
         for (const Option& first : m_options[static_cast<std::size_t>(k1)]) {
             const char to2 = secondCharacter(k1, first, k2);
             if (to2 != '\0' && to2 != from2 && isValidAt(to2, k2)) {
                 const Option second{to2, k2 <= kBodyLength ? checksumWeight(to2) - checksumWeight(from2) : 0,
                                     looksAlike(from2, to2)};
-                keep({{k1, first}, {k2, second}}, 2);
+                // What one change leaves for the encoder to write differently, only the other can
+                // mend. Once no pair the encoder does not write can be kept, such a pair is not
+                // even ranked.
+                const auto possible = [&] {
+                    return fromSecond ? (rewrittenAfter(k2, to2) & ~placesAround(k1)) == 0
+                                      : (rewrittenAfter(k1, first.to) & ~placesAround(k2)) == 0;
+                };
+                const bool nearBoth = (m_rewritten & ~(placesAround(k1) | placesAround(k2))) == 0;
+                if (m_best.turnsAway(kBestUnwrittenPair) && !(nearBoth && possible())) {
+                    continue;
+                }
+                keep({{k1, first}, {k2, second}}, 2, possible);
             }
         }
+    }
+
+    // The places written differently after one change alone: `to` at place k. Worked out once,
+    // the first time a pair of changes with it may be kept.
+    std::uint64_t rewrittenAfter(int k, char to)
+    {
+        std::uint64_t& known =
+            m_rewrittenAfter[static_cast<std::size_t>(k)][static_cast<std::size_t>(checksumWeight(to) - 1)];
+        if (known == kNotWorkedOut) {
+            PasswordText text = m_text;
+            text[static_cast<std::size_t>(k - 1)] = to;
+            known = rewrittenPlaces(text);
+        }
+        return known;
     }
 
     // The character at k2 that makes the checksum match after `first` at k1, or '\0' if none.
@@ -298,7 +398,9 @@ private:
         return checksumMatches(sum, high, low);
     }
 
-    void keep(std::initializer_list<Change> changes, int count)
+    // Offers a correction; `possible` is a quick test that the encoder may write it, asked only
+    // when the correction could be kept.
+    template <typename Possible> void keep(std::initializer_list<Change> changes, int count, Possible possible)
     {
         Candidate candidate{m_text, {}, count};
         std::uint64_t near = 0;
@@ -309,7 +411,9 @@ private:
             candidate.password[at] = option.to;
             near |= placesAround(k);
         }
-        m_best.offer(candidate, [&] { return (m_rewritten & ~near) == 0 && isWrittenByEncoder(candidate.password); });
+        m_best.offer(candidate, [&] {
+            return (m_rewritten & ~near) == 0 && possible() && isWrittenByEncoder(candidate.password);
+        });
     }
 
     std::string_view m_password;
@@ -318,6 +422,10 @@ private:
     std::vector<int> m_invalid;
     std::array<std::vector<Option>, kPasswordLength + 1> m_options;
     std::uint64_t m_rewritten = 0;
+    // No text has every place rewritten: the body has fewer places than bits.
+    static constexpr std::uint64_t kNotWorkedOut = ~std::uint64_t{0};
+    // For each place and each character that may stand there, by its checksum weight.
+    std::array<std::array<std::uint64_t, kChecksumAlphabet.size()>, kPasswordLength + 1> m_rewrittenAfter;
     BestRepairs m_best;
 };
 
@@ -413,6 +521,8 @@ private:
 };
 
 } // namespace
+
+bool looksAlike(char a, char b) { return lookAlikesOf(a).find(b) != std::string_view::npos; }
 
 std::vector<Repair> suggestRepairs(std::string_view password, std::size_t maxResults)
 {

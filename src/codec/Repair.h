@@ -33,9 +33,13 @@ struct Repair {
 
 inline constexpr std::size_t kMaxRepairs = 10;
 
+// Whether one of the two characters is easily mistaken for the other, such as O for 0.
+bool looksAlike(char a, char b);
+
 // The likeliest corrections of a password that has invalid symbols or a wrong checksum, best
-// first: look-alike substitutions before other changes, one change before two, and among equals
-// a password that this program could have written before one it could not. A password of 45
+// first: a password that this program could have written before one it could not, then one
+// change before two, look-alike substitutions before other changes, a checksum digit before a
+// body character, keyboard neighbours before other characters. A password of 45
 // characters gets one or two substitutions; one of 44 a dropped character put back, one of 46 a
 // character too many taken out, either with at most one look-alike substitution besides. A
 // password of another length gets none.

@@ -39,7 +39,7 @@ unsigned digitAt(const std::string& counter, std::size_t i) { return static_cast
 void requireCounter(const std::string& counter)
 {
     // Tested without branching per character, as every password encodes three counters.
-    bool digits = counter.size() == 3;
+    bool digits = counter.size() == kCounterLength;
     for (const char c : counter) {
         digits &= static_cast<unsigned char>(c - '0') <= 9;
     }
@@ -48,76 +48,63 @@ void requireCounter(const std::string& counter)
     }
 }
 
-} // namespace
-
-unsigned worldStateCode(WorldState state)
-{
-    // By WorldState: Closed, Active, Open, BossKilled.
-    constexpr std::array<unsigned, 4> kCodes = {0b000, 0b010, 0b001, 0b101};
-    return kCodes[static_cast<std::size_t>(state)];
-}
-
-namespace {
+unsigned worldStateCode(WorldState state) { return kWorldStateCodes[static_cast<std::size_t>(state)]; }
 
 void appendCounterSection(SectionSymbols<0> out, const std::array<std::string, kCounterCount>& counters)
 {
-    SymbolPacker packer(out);
-    for (const auto& counter : counters) {
-        requireCounter(counter);
-        // Binary-coded decimal, low byte (tens, units) first, then a high byte of 0 and the hundreds.
-        packer.append((digitAt(counter, 1) << 12) | (digitAt(counter, 2) << 8) | digitAt(counter, 0), 16);
+    SymbolPacker<0> packer(out);
+    // Unrolled, every field's place and every nibble's digit is a constant.
+#pragma GCC unroll 3
+    for (std::size_t c = 0; c < counters.size(); ++c) {
+        requireCounter(counters[c]);
+        std::uint32_t nibbles = 0;
+#pragma GCC unroll 4
+        for (const int digit : kCounterNibbleDigits) {
+            nibbles = (nibbles << 4) | (digit < 0 ? 0U : digitAt(counters[c], static_cast<std::size_t>(digit)));
+        }
+        packer.place(nibbles, kCounterFields[c]);
     }
-    packer.append(0, 2);
     packer.finish();
 }
 
 void appendVitalitySection(SectionSymbols<1> out, const std::array<int, kValueCount>& values)
 {
-    SymbolPacker packer(out);
-    // Lower experience first, upper vitality last, each followed by zero padding.
-    for (int k = kValueCount - 1; k >= 0; --k) {
-        const int value = values[static_cast<std::size_t>(k)];
-        if (value < 0 || value > 31) {
-            throw InvalidArgument("vitality or experience value " + std::to_string(value) + " is outside 0 to 31");
+    SymbolPacker<1> packer(out);
+#pragma GCC unroll 4
+    for (std::size_t k = 0; k < values.size(); ++k) {
+        const int value = values[k];
+        if (value < 0 || value > kMaxValue) {
+            throw InvalidArgument("vitality or experience value " + std::to_string(value) + " is outside 0 to " +
+                                  std::to_string(kMaxValue));
         }
-        packer.append(static_cast<unsigned>(value), 5);
-        packer.append(0, k == 0 ? 1 : 3);
+        packer.place(static_cast<unsigned>(value), kValueFields[k]);
     }
     packer.finish();
 }
 
 void appendWorldSection(SectionSymbols<2> out, const std::array<World, kWorldCount>& worlds)
 {
-    SymbolPacker packer(out);
-    packer.append(0, 5);
+    SymbolPacker<2> packer(out);
     // Unrolled, every shift below is a constant.
 #pragma GCC unroll 10
     for (std::size_t w = 0; w < worlds.size(); ++w) {
-        // Worlds 5 and 9 have no spacer between their flags and their state.
-        const int spacer = w != 5 && w != 9 ? 1 : 0;
-        packer.append((packFlags<kFlagsPerWorld>(worlds[w].flags.data()) << (spacer + 3)) |
-                          worldStateCode(worlds[w].state),
-                      kFlagsPerWorld + spacer + 3);
-        // Worlds 4 and 9 carry a spacer after their state.
-        if (w == 4 || w == 9) {
-            packer.append(0, 1);
-        }
+        packer.place(packFlags<kFlagsPerWorld>(worlds[w].flags.data()), kWorldFields[w].flags);
+        packer.place(worldStateCode(worlds[w].state), kWorldFields[w].state);
     }
     packer.finish();
 }
 
 void appendObjectSection(SectionSymbols<3> out, const std::array<bool, kObjectCount>& objects, Shield shield)
 {
-    SymbolPacker packer(out);
-    packer.append(packFlags<6>(objects.data()), 6);
-    packer.append(0, 4);
-    packer.append(packFlags<29>(objects.data() + 6), 29);
-    packer.appendBit(shield != Shield::None);
-    packer.appendBit(objects[35]);
-    packer.appendBit(objects[36]);
-    packer.appendBit(shield == Shield::Two);
-    packer.appendBit(shield == Shield::Three);
-    packer.append(0, 1);
+    SymbolPacker<3> packer(out);
+    packer.place(packFlags<kFirstObjectsField.width>(objects.data()), kFirstObjectsField);
+    packer.place(packFlags<kMiddleObjectsField.width>(objects.data() + kFirstObjectsField.width), kMiddleObjectsField);
+    for (std::size_t k = 0; k < kLastObjectBits.size(); ++k) {
+        packer.placeBit(objects[objects.size() - kLastObjectBits.size() + k], kLastObjectBits[k]);
+    }
+    packer.placeBit(shield != Shield::None, kShieldHeldBit);
+    packer.placeBit(shield == Shield::Two, kSecondShieldBit);
+    packer.placeBit(shield == Shield::Three, kThirdShieldBit);
     packer.finish();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BodyLayout.h"
 #include "GameState.h"
 
 #include <array>
@@ -11,23 +12,6 @@ namespace quandrel {
 // The five sections of the body in slot order: counters, vitality and experience, worlds,
 // objects, warrior.
 using Sections = std::array<std::string, 5>;
-
-struct SectionLayout {
-    int symbols;
-    int firstPosition;  // position in group of the section's first symbol
-    int firstCharacter; // 1-based body index of that symbol
-};
-
-inline constexpr std::array<SectionLayout, 5> kSectionLayouts = {{
-    {10, 1, 1},
-    {6, 3, 11},
-    {17, 1, 17},
-    {9, 2, 34},
-    {1, 3, 43},
-}};
-
-inline constexpr int kBodyLength = 43;
-inline constexpr int kBodyBits = kBodyLength * 5;
 
 // Section 0. Each counter must be three decimal digits.
 std::string encodeCounterSection(const std::array<std::string, kCounterCount>& counters);
@@ -42,7 +26,6 @@ std::string encodeWorldSection(const std::array<World, kWorldCount>& worlds);
 std::string encodeObjectSection(const std::array<bool, kObjectCount>& objects, Shield shield);
 
 // Section 4: the single symbol of warrior state 0 to 3.
-inline constexpr std::array<char, kWarriorStateCount> kWarriorSymbols = {'S', 'P', 'D', '9'};
 std::string encodeWarriorSection(int warrior);
 
 Sections encodeSections(const GameState& state);
@@ -52,8 +35,5 @@ using BodySymbols = std::array<std::uint8_t, kBodyLength>;
 
 // The body of a state as symbol values, packed in one pass without building any text.
 BodySymbols bodySymbols(const GameState& state);
-
-// The three-bit code of a world state, as it stands in section 2.
-unsigned worldStateCode(WorldState state);
 
 } // namespace quandrel

@@ -26,9 +26,9 @@ constexpr int flagIndex(int world, int flag) { return kFlagsPerWorld * world + f
 // Everything the editor window shows, control by control, plus the two counters the
 // window keeps for the shield and warrior cycles. A plain value, so it can be copied whole.
 struct EditorControls {
-    std::array<std::string, kCounterCount> counterText{"100", "100", "100"}; // Text1(0..2)
+    std::array<std::string, kCounterCount> counterText = GameState{}.counters; // Text1(0..2)
     std::array<TextColour, kCounterCount> counterColour{};
-    std::array<int, kValueCount> values{1, 6, 1, 6};      // Label1(0..3)
+    std::array<int, kValueCount> values = kInitialValues; // Label1(0..3)
     int selectedRow = 0;                                  // which Option1 is chosen
     std::array<WorldState, kWorldCount> worldStates{};    // Label3(0..9)
     std::array<bool, kFlagCount> flags{};                 // Check1(0..39)

@@ -3,6 +3,7 @@
 #include "EditorModel.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace quandrel {
 
@@ -20,10 +21,25 @@ EditorControls withoutKeystrokeTraces(EditorControls controls)
     return controls;
 }
 
+// What a text keeps outside itself: nothing while it fits in place.
+std::size_t heapBytes(const std::string& text) { return text.capacity() > 15 ? text.capacity() + 1 : 0; }
+
+std::size_t heapBytes(const EditorControls& controls)
+{
+    std::size_t bytes = heapBytes(controls.password) + heapBytes(controls.keyBuffer);
+    for (const auto& text : controls.sections) {
+        bytes += heapBytes(text);
+    }
+    for (const auto& text : controls.counterText) {
+        bytes += heapBytes(text);
+    }
+    return bytes;
+}
+
 bool counterIncomplete(const EditorControls& controls)
 {
     return std::any_of(controls.counterText.begin(), controls.counterText.end(),
-                       [](const std::string& text) { return text.size() < 3; });
+                       [](const std::string& text) { return text.size() < kCounterLength; });
 }
 
 } // namespace
@@ -61,7 +77,7 @@ void EditorHistory::actionFinished(const EditorControls& before)
 
 void EditorHistory::pushUndo(const EditorControls& controls, std::string label)
 {
-    m_undo.push_back({HistoryStep(controls), std::move(label)});
+    m_undo.push_back({controls, std::move(label)});
     if (m_undo.size() > kMaxUndoSteps) {
         m_undo.pop_front();
     }
@@ -79,14 +95,11 @@ std::string EditorHistory::redoLabel() const { return m_redo.empty() ? std::stri
 
 std::size_t EditorHistory::storedBytes() const
 {
-    std::size_t bytes = 0;
-    for (const auto& named : m_undo) {
-        bytes += named.step.storedBytes();
-    }
-    for (const auto& named : m_redo) {
-        bytes += named.step.storedBytes();
-    }
-    return bytes;
+    const auto stepBytes = [](std::size_t sum, const NamedStep& named) {
+        return sum + sizeof(named) + heapBytes(named.label) + heapBytes(named.controls);
+    };
+    return std::accumulate(m_redo.begin(), m_redo.end(),
+                           std::accumulate(m_undo.begin(), m_undo.end(), std::size_t{0}, stepBytes), stepBytes);
 }
 
 void EditorHistory::restore(const EditorControls& controls)
@@ -109,11 +122,11 @@ void EditorHistory::undo()
         m_pendingStart.reset();
         label = std::move(m_pendingLabel);
     } else {
-        target = m_undo.back().step.controls();
+        target = std::move(m_undo.back().controls);
         label = std::move(m_undo.back().label);
         m_undo.pop_back();
     }
-    m_redo.push_back({HistoryStep(m_model.controls()), std::move(label)});
+    m_redo.push_back({m_model.controls(), std::move(label)});
     restore(target);
 }
 
@@ -122,7 +135,7 @@ void EditorHistory::redo()
     if (!canRedo()) {
         return;
     }
-    EditorControls target = m_redo.back().step.controls();
+    EditorControls target = std::move(m_redo.back().controls);
     std::string label = std::move(m_redo.back().label);
     m_redo.pop_back();
     pushUndo(m_model.controls(), std::move(label));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "EditorControls.h"
-#include "HistoryStep.h"
 
 #include <deque>
 #include <optional>
@@ -14,8 +13,8 @@ class EditorModel;
 
 // Undo and redo over whole editor states. Each user action is one step; typing into a counter
 // becomes a step when the counter is complete again, so a half-typed number is never a step.
-// The newest kMaxUndoSteps steps are kept, each compactly, so that memory stays flat however
-// long the editor is used.
+// The newest kMaxUndoSteps steps are kept, each as a plain copy of the controls, so that memory
+// stays flat however long the editor is used.
 class EditorHistory final {
 public:
     static constexpr std::size_t kMaxUndoSteps = 1000;
@@ -37,7 +36,7 @@ public:
 
 private:
     struct NamedStep {
-        HistoryStep step;
+        EditorControls controls;
         std::string label;
     };
 

@@ -12,10 +12,7 @@ namespace quandrel {
 
 namespace {
 
-constexpr int kMaxValue = 31;
-constexpr int kMaxExperience = 6;
 constexpr int kRedBelowLength = 2;
-constexpr std::size_t kCounterLength = 3;
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 

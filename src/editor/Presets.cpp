@@ -8,7 +8,7 @@ GameState everythingPreset()
 {
     GameState state;
     state.counters = {"999", "999", "999"};
-    state.values = {31, 6, 31, 6};
+    state.values = {kMaxValue, kMaxExperience, kMaxValue, kMaxExperience};
     for (auto& world : state.worlds) {
         world = {WorldState::BossKilled, {true, true, true, true}};
     }

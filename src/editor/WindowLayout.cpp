@@ -12,7 +12,6 @@ namespace quandrel {
 
 namespace {
 
-constexpr int kCounterDigits = 3;
 constexpr int kSlotButtonRows = 5; // one Loadgame and one Savegame button per slot file
 constexpr std::string_view kObjectsFrame = "Frame4";
 
@@ -143,7 +142,7 @@ void LayoutBuilder::addCounters()
                                   false,
                                   kTakesFocus});
         box.alignment = TextAlignment::Centre;
-        box.maxLength = kCounterDigits;
+        box.maxLength = static_cast<int>(kCounterLength);
     }
 }
 

@@ -1,7 +1,10 @@
 #include "ClickablePicture.h"
 
+#include "KeyboardAccess.h"
+#include "PressableAccessible.h"
 #include "ThemeColours.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -11,6 +14,12 @@ namespace quandrel {
 ClickablePicture::ClickablePicture(const QPixmap& picture, QWidget* parent) : QWidget(parent), m_picture(picture)
 {
     resize(m_picture.deviceIndependentSize().toSize());
+    PressableAccessible::install();
+}
+
+bool ClickablePicture::isClickable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&ClickablePicture::clicked));
 }
 
 void ClickablePicture::setBorder(bool on)
@@ -36,6 +45,9 @@ void ClickablePicture::paintEvent(QPaintEvent*)
     } else {
         painter.drawPixmap(0, 0, m_picture);
     }
+    if (hasFocus()) {
+        keyboardaccess::drawFocusRing(painter, *this);
+    }
 }
 
 void ClickablePicture::mousePressEvent(QMouseEvent* event)
@@ -48,6 +60,15 @@ void ClickablePicture::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
+    }
+}
+
+void ClickablePicture::keyPressEvent(QKeyEvent* event)
+{
+    if (keyboardaccess::isClickKey(*event)) {
+        click();
+    } else if (!keyboardaccess::moveWithinPanel(this, event->key())) {
+        QWidget::keyPressEvent(event);
     }
 }
 

@@ -7,7 +7,8 @@ namespace quandrel {
 
 // A picture shown at its natural size that reports clicks. With its border on it draws a
 // 2-pixel frame around the picture and grows by that frame to the right and downward; its
-// top-left corner never moves.
+// top-left corner never moves. With the keyboard access setting on, it takes focus and Space
+// or Enter clicks it.
 class ClickablePicture final : public QWidget {
     Q_OBJECT
 
@@ -16,8 +17,12 @@ public:
 
     ClickablePicture(const QPixmap& picture, QWidget* parent);
 
-    bool hasBorder() const { return m_border; }
     void setBorder(bool on);
+
+    // Whether anything listens to its clicks; the others only show.
+    bool isClickable() const;
+    // A click from the keyboard or a screen reader.
+    void click() { emit clicked(); }
 
 signals:
     // A left-button press and release both inside the picture.
@@ -27,6 +32,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QPixmap m_picture;

@@ -1,12 +1,13 @@
 #include "CounterPanel.h"
+#include "codec/GameState.h"
 
 #include "ClickablePicture.h"
-#include "ControlName.h"
+#include "ControlPlacement.h"
 #include "EditorDocument.h"
-#include "Pictures.h"
-#include "Twips.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -18,29 +19,21 @@ namespace quandrel {
 
 namespace {
 
-constexpr int kBoxLeft = 960;
-constexpr int kBoxWidth = 495;
-constexpr int kBoxHeight = 285;
-constexpr int kPictureLeft = 240;
-constexpr int kMaxDigits = 3;
 // Key codes are 8-bit; a character beyond that reaches the model as a question mark.
 constexpr char16_t kLastKeyCode = 255;
 
 struct CounterRow {
-    int boxTop;
     const char* pictureName;
-    const char* picturePath;
-    int pictureTop;
     const char* counter;      // what the box counts
     const char* pictureShows; // what its picture shows
 };
 
 constexpr std::array<CounterRow, kCounterCount> kRows = {{
-    {480, "Image2", "counters/arrows.gif", 360, QT_TRANSLATE_NOOP("quandrel::CounterPanel", "Arrows"),
+    {"Image2", QT_TRANSLATE_NOOP("quandrel::CounterPanel", "Arrows"),
      QT_TRANSLATE_NOOP("quandrel::CounterPanel", "a quiver of arrows")},
-    {960, "Image1", "counters/coin.gif", 840, QT_TRANSLATE_NOOP("quandrel::CounterPanel", "Coins"),
+    {"Image1", QT_TRANSLATE_NOOP("quandrel::CounterPanel", "Coins"),
      QT_TRANSLATE_NOOP("quandrel::CounterPanel", "a gold coin")},
-    {1440, "Image3", "counters/key.gif", 1320, QT_TRANSLATE_NOOP("quandrel::CounterPanel", "Keys"),
+    {"Image3", QT_TRANSLATE_NOOP("quandrel::CounterPanel", "Keys"),
      QT_TRANSLATE_NOOP("quandrel::CounterPanel", "a key")},
 }};
 
@@ -57,25 +50,21 @@ CounterPanel::CounterPanel(EditorDocument& document, QWidget* parent) : QGroupBo
 
 void CounterPanel::createLayout()
 {
-    setObjectName(controlName(QStringLiteral("Frame1"), 0));
-    setTitle(tr("Arrows, Coins , Keys"));
-    setGeometry(twipsRect(120, 120, 1695, 2055));
+    placeFrame(*this, windowControl("Frame1", 0));
     setAccessibleName(title());
 
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const QString counter = tr(kRows[i].counter);
         const QString shows = tr(kRows[i].pictureShows);
-        auto* picture = new ClickablePicture(loadPicture(QString::fromLatin1(kRows[i].picturePath)), this);
-        picture->setObjectName(QString::fromLatin1(kRows[i].pictureName));
-        picture->move(twipsPoint(kPictureLeft, kRows[i].pictureTop));
+        auto* picture = createPicture(windowControl(kRows[i].pictureName), this);
         picture->setAccessibleName(shows);
         picture->setToolTip(tr("%1: %2").arg(shows, counter.toLower()));
 
+        const ControlLayout& boxLayout = windowControl("Text1", static_cast<int>(i));
         auto* box = new QLineEdit(this);
-        box->setObjectName(controlName(QStringLiteral("Text1"), static_cast<int>(i)));
-        box->setGeometry(twipsRect(kBoxLeft, kRows[i].boxTop, kBoxWidth, kBoxHeight));
-        box->setMaxLength(kMaxDigits);
-        box->setAlignment(Qt::AlignCenter);
+        placeControl(*box, boxLayout);
+        box->setMaxLength(boxLayout.maxLength);
+        box->setAlignment(layoutAlignment(boxLayout));
         box->setAccessibleName(counter);
         box->setToolTip(
             tr("%1: three digits, 000 to 999. Click to empty the box, then type the new number.").arg(counter));
@@ -153,11 +142,31 @@ bool CounterPanel::discardedByModel(int box, const QKeyEvent& event)
     return keyCode == 0;
 }
 
+namespace {
+
+// Fewer letters and digits than this make no password worth opening the entry dialog for.
+constexpr int kPasswordLikeLength = 20;
+
+// A clipboard with letters and at least a password's share of characters holds a password, not a
+// number for a box; a box would drop its letters anyway.
+bool clipboardHoldsPassword()
+{
+    const QString text = QApplication::clipboard()->text();
+    const auto letters = std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    const auto characters = std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
+    return letters > 0 && characters >= kPasswordLikeLength;
+}
+
+} // namespace
+
 bool CounterPanel::leftToWindowShortcut(QKeyCombination keys) const
 {
     const QKeySequence pressed(keys);
-    if (QKeySequence::keyBindings(QKeySequence::Copy).contains(pressed) ||
-        QKeySequence::keyBindings(QKeySequence::Paste).contains(pressed)) {
+    if (QKeySequence::keyBindings(QKeySequence::Paste).contains(pressed)) {
+        // The window's Paste password, unless the box can use what is pasted.
+        return clipboardHoldsPassword();
+    }
+    if (QKeySequence::keyBindings(QKeySequence::Copy).contains(pressed)) {
         return false;
     }
     const QList<QAction*> actions = window()->actions();

@@ -1,20 +1,38 @@
 #include "EditorActions.h"
 
+#include "AboutBox.h"
 #include "EditorDocument.h"
 #include "PasswordEntryDialog.h"
 #include "ShortcutListDialog.h"
 #include "editor/Presets.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QMessageBox>
 #include <QWidget>
 
 namespace quandrel {
 
-EditorActions::EditorActions(EditorDocument& document, QWidget* window)
-    : QObject(window), m_document(document), m_window(window), m_history(document.model())
+namespace {
+
+// The platform's usual keys for a standard command, less the bare function keys that only a few
+// keyboards have (X11 adds F14 to Undo for one).
+QList<QKeySequence> usualKeys(QKeySequence::StandardKey command)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(command);
+    keys.removeIf([](const QKeySequence& key) {
+        return key.count() == 1 && key[0].keyboardModifiers() == Qt::NoModifier && key[0].key() >= Qt::Key_F13 &&
+               key[0].key() <= Qt::Key_F35;
+    });
+    return keys;
+}
+
+} // namespace
+
+EditorActions::EditorActions(EditorDocument& document, QString slotFolder, QWidget* window)
+    : QObject(window), m_document(document), m_window(window), m_history(document.model()),
+      m_slotFolder(std::move(slotFolder))
 {
     createActions();
     connectSignals();
@@ -26,6 +44,8 @@ QAction* EditorActions::addAction(const QString& name, const QString& text, cons
     auto* action = new QAction(text, m_window);
     action->setObjectName(name);
     action->setShortcuts(shortcuts);
+    // The command's fixed name, for the shortcut list, whatever its menu text comes to say.
+    action->setIconText(QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
     // On the window itself too, so the shortcuts work whatever the menu bar does.
     m_window->addAction(action);
     return action;
@@ -39,9 +59,9 @@ void EditorActions::createActions()
     m_everything = addAction(QStringLiteral("everythingAction"), tr("E&verything"), {});
     m_quit = addAction(QStringLiteral("quitAction"), tr("&Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
-    m_undo = addAction(QStringLiteral("undoAction"), tr("&Undo"), QKeySequence::keyBindings(QKeySequence::Undo));
+    m_undo = addAction(QStringLiteral("undoAction"), tr("&Undo"), usualKeys(QKeySequence::Undo));
     // The keys of both conventions, whichever the platform prefers.
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    QList<QKeySequence> redoKeys = usualKeys(QKeySequence::Redo);
     for (const QKeySequence& key :
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
         if (!redoKeys.contains(key)) {
@@ -57,7 +77,15 @@ void EditorActions::createActions()
     m_pastePassword = addAction(QStringLiteral("pastePasswordAction"), tr("&Paste password..."),
                                 {QKeySequence(Qt::CTRL | Qt::Key_V)});
 
+    m_keyboardAccess =
+        addAction(QStringLiteral("keyboardAccessAction"), tr("&Keyboard access to pictures and labels"), {});
+    m_keyboardAccess->setCheckable(true);
+
     m_keyboardShortcuts = addAction(QStringLiteral("keyboardShortcutsAction"), tr("&Keyboard shortcuts..."), {});
+    m_about = addAction(QStringLiteral("aboutAction"), tr("&About Quandrel Password Generator"), {});
+    m_about->setMenuRole(QAction::AboutRole);
+    m_aboutQt = addAction(QStringLiteral("aboutQtAction"), tr("About &Qt"), {});
+    m_aboutQt->setMenuRole(QAction::AboutQtRole);
 }
 
 void EditorActions::connectSignals()
@@ -74,6 +102,8 @@ void EditorActions::connectSignals()
     connect(m_copyPassword, &QAction::triggered, this, &EditorActions::copyShownPassword);
     connect(m_pastePassword, &QAction::triggered, this, &EditorActions::pasteIntoPasswordEntry);
     connect(m_keyboardShortcuts, &QAction::triggered, this, &EditorActions::openShortcutList);
+    connect(m_about, &QAction::triggered, this, [this] { showAbout(m_window, m_slotFolder); });
+    connect(m_aboutQt, &QAction::triggered, this, [this] { QMessageBox::aboutQt(m_window, tr("About Qt")); });
 }
 
 void EditorActions::refresh()
@@ -100,7 +130,7 @@ void EditorActions::openPasswordEntry()
 void EditorActions::pasteIntoPasswordEntry()
 {
     // The entry box keeps only the first 200 characters, so a huge clipboard cannot stall its checks.
-    const QString text = QGuiApplication::clipboard()->text();
+    const QString text = QApplication::clipboard()->text();
     if (text.trimmed().isEmpty()) {
         // Window-modal but not blocking, as the window's other notes.
         auto* box =
@@ -128,7 +158,7 @@ void EditorActions::openShortcutList()
 
 void EditorActions::copyShownPassword()
 {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(m_document.model().controls().password));
+    QApplication::clipboard()->setText(QString::fromStdString(m_document.model().controls().password));
 }
 
 } // namespace quandrel

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 class QAction;
 class QWidget;
@@ -20,7 +21,8 @@ class EditorActions final : public QObject {
     Q_OBJECT
 
 public:
-    EditorActions(EditorDocument& document, QWidget* window);
+    // `slotFolder` is where the slot files are kept, for Help > About.
+    EditorActions(EditorDocument& document, QString slotFolder, QWidget* window);
 
     QAction* enterPassword() const { return m_enterPassword; }
     QAction* newGame() const { return m_newGame; }
@@ -30,7 +32,10 @@ public:
     QAction* redo() const { return m_redo; }
     QAction* copyPassword() const { return m_copyPassword; }
     QAction* pastePassword() const { return m_pastePassword; }
+    QAction* keyboardAccess() const { return m_keyboardAccess; }
     QAction* keyboardShortcuts() const { return m_keyboardShortcuts; }
+    QAction* about() const { return m_about; }
+    QAction* aboutQt() const { return m_aboutQt; }
 
 private:
     void createActions();
@@ -54,7 +59,11 @@ private:
     QAction* m_redo = nullptr;
     QAction* m_copyPassword = nullptr;
     QAction* m_pastePassword = nullptr;
+    QAction* m_keyboardAccess = nullptr;
     QAction* m_keyboardShortcuts = nullptr;
+    QAction* m_about = nullptr;
+    QAction* m_aboutQt = nullptr;
+    QString m_slotFolder;
     QPointer<PasswordEntryDialog> m_passwordEntry;
     QPointer<ShortcutListDialog> m_shortcutList;
 };

@@ -12,6 +12,7 @@ namespace {
 
 const QString kSlotDir = QStringLiteral("slot-dir");
 const QString kUserSlots = QStringLiteral("user-slots");
+const QString kKeyboardAccess = QStringLiteral("keyboard-access");
 
 QString userDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
 
@@ -29,7 +30,13 @@ void addEditorOptions(QCommandLineParser& parser)
         {kUserSlots, QCoreApplication::translate("EditorOptions", "Keep the slot files in your own data folder (%1), "
                                                                   "created when missing, as the application menu does.")
                          .arg(QDir::toNativeSeparators(userDataFolder()))});
+    parser.addOption(
+        {kKeyboardAccess,
+         QCoreApplication::translate("EditorOptions", "Let the keyboard reach the pictures and labels for this run, "
+                                                      "whatever the Edit menu's setting.")});
 }
+
+bool keyboardAccessForThisRun(const QCommandLineParser& parser) { return parser.isSet(kKeyboardAccess); }
 
 SlotFolderChoice chooseSlotFolder(const QCommandLineParser& parser)
 {

@@ -8,8 +8,11 @@ class QCommandLineParser;
 
 namespace quandrel {
 
-// The editor's own options, beside --help and --version: where the slot files live.
+// The editor's own options, beside --help and --version: where the slot files live, and whether
+// the keyboard reaches the pictures and labels for this run.
 void addEditorOptions(QCommandLineParser& parser);
+
+bool keyboardAccessForThisRun(const QCommandLineParser& parser);
 
 // The slot folder that the parsed options ask for, or why none can be used.
 struct SlotFolderChoice {

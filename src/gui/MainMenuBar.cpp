@@ -26,10 +26,15 @@ void MainMenuBar::createLayout(const EditorActions& actions)
     edit->addSeparator();
     edit->addAction(actions.copyPassword());
     edit->addAction(actions.pastePassword());
+    edit->addSeparator();
+    edit->addAction(actions.keyboardAccess());
 
     QMenu* help = addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("helpMenu"));
     help->addAction(actions.keyboardShortcuts());
+    help->addSeparator();
+    help->addAction(actions.about());
+    help->addAction(actions.aboutQt());
 }
 
 } // namespace quandrel

@@ -1,8 +1,9 @@
 #include "MainWindow.h"
 
-#include "ControlName.h"
+#include "ControlPlacement.h"
 #include "CounterPanel.h"
 #include "EditorActions.h"
+#include "KeyboardAccess.h"
 #include "MainMenuBar.h"
 #include "ObjectPanel.h"
 #include "PasswordContextMenu.h"
@@ -16,28 +17,22 @@
 #include "WorldPanel.h"
 #include "credits/CreditsWindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
-#include <QLabel>
+#include <QFile>
+#include <QFileInfo>
 #include <QLayout>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStyle>
 
 namespace quandrel {
-
-namespace {
-
-constexpr int kClientWidth = 10035;
-constexpr int kClientHeight = 7770;
-constexpr int kCaptionPointSize = 8;
-
-} // namespace
 
 MainWindow::MainWindow(std::filesystem::path slotFolder, QWidget* parent)
     : QMainWindow(parent), m_slots(m_document.model(), SlotStore(std::move(slotFolder)))
 {
     createLayout();
     connectSignals();
-    refresh();
     model().Form_Load();
     createMenus();
     placeAtScreenCentre();
@@ -45,20 +40,20 @@ MainWindow::MainWindow(std::filesystem::path slotFolder, QWidget* parent)
 
 void MainWindow::createLayout()
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(tr("The Quandrel Password Generator "));
+    const ControlLayout& form = windowControl("Form1");
+    setObjectName(QString::fromStdString(controlName(form)));
+    setWindowTitle(layoutText(form.caption));
     setWindowIcon(applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
-    // The places of the layout leave room for captions of 8 points; a larger default font clips them.
     QFont captionFont = font();
-    captionFont.setPointSize(kCaptionPointSize);
+    captionFont.setPointSizeF(form.font.points);
     setFont(captionFont);
 
     // The client area keeps its size whatever bars the window gets above it; the window
     // follows it and cannot be resized.
     m_clientArea = new QWidget(this);
-    m_clientArea->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    m_clientArea->setFixedSize(twipsRect(form.rect).size());
     setCentralWidget(m_clientArea);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -71,37 +66,44 @@ void MainWindow::createLayout()
     new WorldPanel(m_document, m_clientArea);
     m_passwordPanel = new PasswordPanel(m_document, m_clientArea);
 
-    for (std::size_t s = 0; s + 1 < m_sectionLabels.size(); ++s) {
-        m_sectionLabels[s] = addHiddenLabel(controlName(QStringLiteral("Label2"), static_cast<int>(s)),
-                                            tr("Password section %1").arg(s));
-    }
-    m_sectionLabels.back() = addHiddenLabel(controlName(QStringLiteral("Label2"), kSectionLabelCount - 1),
-                                            tr("Checksum and time of assembly"));
-    m_passwordLabel = addHiddenLabel(QStringLiteral("Label5"), tr("Whole password"));
-    m_keyBufferLabel = addHiddenLabel(QStringLiteral("Label8"), tr("Keys typed into the counter boxes"));
-
     m_counterPanel->setFocus();
 }
 
 void MainWindow::createMenus()
 {
-    m_actions = new EditorActions(m_document, this);
+    const QString slotFolder =
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(m_slots.store().describe(1)))).absolutePath();
+    m_actions = new EditorActions(m_document, slotFolder, this);
     setMenuBar(new MainMenuBar(*m_actions, this));
     new PasswordContextMenu(m_actions->copyPassword(), m_passwordPanel);
+
+    QAction* keyboardAccess = m_actions->keyboardAccess();
+    keyboardAccess->setChecked(keyboardaccess::saved());
+    setKeyboardAccess(keyboardAccess->isChecked());
+    connect(keyboardAccess, &QAction::toggled, this, [this](bool on) {
+        keyboardaccess::save(on);
+        setKeyboardAccess(on);
+    });
 }
 
-QLabel* MainWindow::addHiddenLabel(const QString& name, const QString& accessibleName)
+void MainWindow::turnOnKeyboardAccessForThisRun()
 {
-    auto* label = new QLabel(m_clientArea);
-    label->setObjectName(name);
-    label->setAccessibleName(accessibleName);
-    label->hide();
-    return label;
+    const QSignalBlocker unsaved(m_actions->keyboardAccess());
+    m_actions->keyboardAccess()->setChecked(true);
+    setKeyboardAccess(true);
+}
+
+void MainWindow::setKeyboardAccess(bool on)
+{
+    keyboardaccess::setReachable(m_clientArea, on);
+    // Focus left on a control that no longer takes it goes back where the window starts it.
+    if (!on && focusWidget() != nullptr && focusWidget()->focusPolicy() == Qt::NoFocus) {
+        m_counterPanel->setFocus();
+    }
 }
 
 void MainWindow::connectSignals()
 {
-    connect(&m_document, &EditorDocument::changed, this, &MainWindow::refresh);
     connect(m_counterPanel, &CounterPanel::characterKeyPressed, this, &MainWindow::counterKeyPressed);
 }
 
@@ -126,17 +128,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // Closing the editor discards the credits window too, shown or hidden.
     delete m_credits;
     QMainWindow::closeEvent(event);
-}
-
-void MainWindow::refresh()
-{
-    const EditorControls& controls = model().controls();
-    for (std::size_t s = 0; s < m_sectionLabels.size(); ++s) {
-        m_sectionLabels[s]->setText(QString::fromStdString(controls.sections[s]));
-    }
-    m_passwordLabel->setText(QString::fromStdString(controls.password));
-    // Key codes are single bytes, so the buffer reads as Latin-1.
-    m_keyBufferLabel->setText(QString::fromLatin1(controls.keyBuffer));
 }
 
 void MainWindow::placeAtScreenCentre()

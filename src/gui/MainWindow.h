@@ -1,16 +1,13 @@
 #pragma once
 
 #include "EditorDocument.h"
-#include "credits/CreditsWindow.h"
 #include "SlotCommands.h"
+#include "credits/CreditsWindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
-#include <array>
 #include <filesystem>
-
-class QLabel;
 
 namespace quandrel {
 
@@ -18,9 +15,8 @@ class CounterPanel;
 class EditorActions;
 class PasswordPanel;
 
-// The editor window. It owns the model, gives it to each panel, and keeps the hidden
-// bookkeeping labels in step with it. The slot files live in `slotFolder`; a relative one is
-// taken as it stands at each click.
+// The editor window. It owns the model and gives it to each panel. The slot files live in `slotFolder`; a relative one
+// is taken as it stands at each click.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 
@@ -32,19 +28,21 @@ public:
     // it was discarded.
     CreditsWindow* credits() const { return m_credits; }
 
+    // As --keyboard-access asks: the setting on, for this run only.
+    void turnOnKeyboardAccessForThisRun();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void createLayout();
     void connectSignals();
-    void refresh();
     // The menus and their commands, which start from the state of the first assembly.
     void createMenus();
 
-    QLabel* addHiddenLabel(const QString& name, const QString& accessibleName);
     void placeAtScreenCentre();
     void counterKeyPressed(bool triggerWord);
+    void setKeyboardAccess(bool on);
 
     EditorDocument m_document;
     SlotCommands m_slots;
@@ -53,9 +51,6 @@ private:
     CounterPanel* m_counterPanel = nullptr;
     PasswordPanel* m_passwordPanel = nullptr;
     EditorActions* m_actions = nullptr;
-    std::array<QLabel*, kSectionLabelCount> m_sectionLabels{};
-    QLabel* m_passwordLabel = nullptr;
-    QLabel* m_keyBufferLabel = nullptr;
 };
 
 } // namespace quandrel

@@ -1,4 +1,5 @@
 #include "PasswordExplanation.h"
+#include "codec/Alphabets.h"
 
 #include "PictureDescriptions.h"
 
@@ -10,8 +11,6 @@
 namespace quandrel {
 
 namespace {
-
-constexpr int kGroupSize = 4;
 
 QString tr(const char* text) { return QCoreApplication::translate("PasswordExplanation", text); }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "codec/Alphabets.h"
+
 #include <QLabel>
 
 #include <bitset>
@@ -12,7 +14,7 @@ class PasswordGroupLabel final : public QLabel {
     Q_OBJECT
 
 public:
-    static constexpr int kCharacters = 4;
+    static constexpr int kCharacters = kGroupSize;
 
     explicit PasswordGroupLabel(QWidget* parent);
 

@@ -1,27 +1,17 @@
 #include "PasswordPanel.h"
 
-#include "ControlName.h"
+#include "ControlPlacement.h"
 #include "EditorDocument.h"
 #include "PasswordExplanation.h"
 #include "PasswordGroupLabel.h"
-#include "Twips.h"
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QTextDocumentFragment>
 
 namespace quandrel {
 
 namespace {
-
-constexpr int kGroupsPerRow = 4;
-constexpr int kGroupLeft = 240;
-constexpr int kGroupTop = 360;
-constexpr int kColumnPitch = 960;
-constexpr int kRowPitch = 360;
-constexpr int kGroupWidth = 855;
-constexpr int kLastGroupWidth = 495; // the last group holds one character
-constexpr int kGroupHeight = 375;
-constexpr qreal kPointSize = 13.5;
 
 // Spelled out, so that a screen reader reads the characters one by one.
 QString spelled(const QString& text)
@@ -33,9 +23,9 @@ QString spelled(const QString& text)
     return characters.join(QLatin1Char(' '));
 }
 
-QFont passwordFont()
+QFont passwordFont(const FontLayout& layout)
 {
-    const QString family = QStringLiteral("MS Sans Serif");
+    const QString family = layoutText(layout.family);
     // Where that family is missing, the window's own font stands in. Asking for the missing
     // family would cost the start-up a second search through every installed font, to end on
     // the desktop's sans-serif all the same.
@@ -44,7 +34,7 @@ QFont passwordFont()
         font = QFont(family);
         font.setStyleHint(QFont::SansSerif);
     }
-    font.setPointSizeF(kPointSize);
+    font.setPointSizeF(layout.points);
     font.setWeight(QFont::Normal);
     return font;
 }
@@ -60,20 +50,14 @@ PasswordPanel::PasswordPanel(EditorDocument& document, QWidget* parent) : QGroup
 
 void PasswordPanel::createLayout()
 {
-    setObjectName(QStringLiteral("Frame7"));
-    setTitle(tr("The Quandrel Password "));
-    setGeometry(twipsRect(3000, 6000, 4095, 1575));
+    placeFrame(*this, windowControl("Frame7"));
     setAccessibleName(title().trimmed());
 
-    const QFont font = passwordFont();
+    const QFont font = passwordFont(windowControl("Label6", 0).font);
     for (int g = 0; g < kDisplayGroupCount; ++g) {
         auto* group = new PasswordGroupLabel(this);
-        group->setObjectName(controlName(QStringLiteral("Label6"), g));
-        const int width = g == kDisplayGroupCount - 1 ? kLastGroupWidth : kGroupWidth;
-        group->setGeometry(twipsRect(kGroupLeft + kColumnPitch * (g % kGroupsPerRow),
-                                     kGroupTop + kRowPitch * (g / kGroupsPerRow), width, kGroupHeight));
+        placeLabel(*group, windowControl("Label6", g));
         group->setFont(font);
-        group->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         m_groups[static_cast<std::size_t>(g)] = group;
     }
 }
@@ -119,7 +103,10 @@ void PasswordPanel::refresh()
     const PasswordExplanation explanation(m_document.model().controls().password);
     for (std::size_t g = 0; g < m_groups.size(); ++g) {
         m_groups[g]->setText(QString::fromStdString(m_document.model().displayGroup(static_cast<int>(g))));
-        m_groups[g]->setToolTip(explanation.group(static_cast<int>(g), m_groups[g]->markedCharacters()));
+        const QString explained = explanation.group(static_cast<int>(g), m_groups[g]->markedCharacters());
+        m_groups[g]->setToolTip(explained);
+        // A screen reader reads the description as it stands, so it gets the tooltip's words without markup.
+        m_groups[g]->setAccessibleDescription(QTextDocumentFragment::fromHtml(explained).toPlainText());
         m_groups[g]->setAccessibleName(spokenGroup(static_cast<int>(g)));
     }
 }

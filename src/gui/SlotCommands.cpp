@@ -1,9 +1,9 @@
 #include "SlotCommands.h"
 
-#include "slots/SlotError.h"
 #include "codec/Decoder.h"
 #include "codec/Password.h"
 #include "editor/EditorModel.h"
+#include "slots/SlotError.h"
 
 #include <string>
 

@@ -1,25 +1,14 @@
 #include "SlotPanel.h"
 
-#include "ControlName.h"
-#include "Twips.h"
+#include "ControlPlacement.h"
 #include "SlotCommands.h"
+#include "Twips.h"
 #include "slots/SlotError.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
 namespace quandrel {
-
-namespace {
-
-constexpr int kLoadLeft = 120;
-constexpr int kSaveLeft = 1440;
-constexpr int kFirstTop = 240;
-constexpr int kRowPitch = 360;
-constexpr int kButtonWidth = 1215;
-constexpr int kButtonHeight = 255;
-
-} // namespace
 
 SlotPanel::SlotPanel(SlotCommands& commands, QWidget* parent) : QGroupBox(parent), m_commands(commands)
 {
@@ -29,29 +18,26 @@ SlotPanel::SlotPanel(SlotCommands& commands, QWidget* parent) : QGroupBox(parent
 
 void SlotPanel::createLayout()
 {
-    setObjectName(QStringLiteral("Frame6"));
-    setTitle(tr("Load / Save to disk"));
-    setGeometry(twipsRect(4680, 120, 2775, 2055));
+    placeFrame(*this, windowControl("Frame6"));
     setAccessibleName(title());
 
     for (int n = 0; n < kSlotCount; ++n) {
         const int slot = n + 1;
-        const int top = kFirstTop + kRowPitch * n;
         // The full path, so a player who started the editor from the menu learns where slots are.
         const QString file = QString::fromStdString(m_commands.store().describe(slot));
 
-        auto* load = new QPushButton(tr("Loadgame %1").arg(slot), this);
-        load->setObjectName(controlName(QStringLiteral("Command3"), n));
-        load->setGeometry(twipsRect(kLoadLeft, top, kButtonWidth, kButtonHeight));
+        const ControlLayout& loadLayout = windowControl("Command3", n);
+        auto* load = new QPushButton(layoutText(loadLayout.caption), this);
+        placeControl(*load, loadLayout);
         load->setAccessibleName(tr("Load slot %1").arg(slot));
         load->setToolTip(tr("Load the password saved in %1. Missing slot files are first created holding a "
                             "new game, so a slot never saved loads a new game.")
                              .arg(file));
         m_loadButtons[static_cast<std::size_t>(n)] = load;
 
-        auto* save = new QPushButton(tr("Savegame %1").arg(slot), this);
-        save->setObjectName(controlName(QStringLiteral("Command2"), n));
-        save->setGeometry(twipsRect(kSaveLeft, top, kButtonWidth, kButtonHeight));
+        const ControlLayout& saveLayout = windowControl("Command2", n);
+        auto* save = new QPushButton(layoutText(saveLayout.caption), this);
+        placeControl(*save, saveLayout);
         save->setAccessibleName(tr("Save slot %1").arg(slot));
         save->setToolTip(tr("Save the password to %1, replacing what the slot held.").arg(file));
         m_saveButtons[static_cast<std::size_t>(n)] = save;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/WindowLayout.h"
+
 #include <QPoint>
 #include <QRect>
 
@@ -10,11 +12,11 @@ inline constexpr int kTwipsPerPixel = 15;
 
 constexpr int twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 
-inline QPoint twipsPoint(int left, int top) { return {twipsToPixels(left), twipsToPixels(top)}; }
+inline QPoint twipsPoint(const TwipsRect& rect) { return {twipsToPixels(rect.left), twipsToPixels(rect.top)}; }
 
-inline QRect twipsRect(int left, int top, int width, int height)
+inline QRect twipsRect(const TwipsRect& rect)
 {
-    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+    return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width), twipsToPixels(rect.height)};
 }
 
 } // namespace quandrel

@@ -14,11 +14,9 @@ namespace quandrel {
 
 namespace {
 
-constexpr int kGroupSize = 4;
 constexpr std::size_t kListedProblems = 4;
 // The codec reads single bytes; anything beyond Latin-1 becomes a character no place accepts.
 constexpr char kForeign = '?';
-constexpr std::string_view kDigitsAndCapitals = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 constexpr std::size_t kFewMissing = 8;
 
 QString tr(const char* text) { return QCoreApplication::translate("TypedPassword", text); }
@@ -41,7 +39,7 @@ QString acceptedAt(std::string_view accepted)
         return tr("a digit 0 to 9 or a letter A to F");
     }
     std::string missing;
-    for (const char c : kDigitsAndCapitals) {
+    for (const char c : kChecksumAlphabet) {
         if (accepted.find(c) == std::string_view::npos) {
             missing += c;
         }

@@ -1,10 +1,9 @@
 #include "VitalityPanel.h"
+#include "codec/GameState.h"
 
 #include "ClickablePicture.h"
-#include "ControlName.h"
+#include "ControlPlacement.h"
 #include "EditorDocument.h"
-#include "Pictures.h"
-#include "Twips.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -16,18 +15,7 @@ namespace quandrel {
 
 namespace {
 
-constexpr std::array<int, kValueCount> kRowTops = {360, 600, 1200, 1440};
-constexpr int kRowHeight = 255;
-constexpr int kOptionLeft = 120;
-constexpr int kOptionWidth = 255;
-constexpr int kValueLeft = 360;
-constexpr int kValueWidth = 375;
-// One VIT over EXP picture beside each pair.
-constexpr std::array<int, 2> kPairPictureTops = {360, 1200};
-constexpr int kPairPictureLeft = 840;
-constexpr std::array<int, 2> kStepLefts = {840, 1200};
-constexpr int kStepTop = 840;
-constexpr int kStepSize = 255;
+constexpr int kPairCount = 2; // one VIT over EXP picture beside each pair of rows
 const std::array<const char*, kValueCount> kValueNames = {
     QT_TRANSLATE_NOOP("quandrel::VitalityPanel", "Upper vitality"),
     QT_TRANSLATE_NOOP("quandrel::VitalityPanel", "Upper experience"),
@@ -45,9 +33,7 @@ VitalityPanel::VitalityPanel(EditorDocument& document, QWidget* parent) : QGroup
 
 void VitalityPanel::createLayout()
 {
-    setObjectName(QStringLiteral("Frame2"));
-    setTitle(tr("Vitality, Experience"));
-    setGeometry(twipsRect(2880, 120, 1695, 2055));
+    placeFrame(*this, windowControl("Frame2"));
     setAccessibleName(title());
 
     m_rowGroup = new QButtonGroup(this);
@@ -55,43 +41,39 @@ void VitalityPanel::createLayout()
         const int index = static_cast<int>(row);
         const QString name = tr(kValueNames[row]);
         auto* option = new QRadioButton(this);
-        option->setObjectName(controlName(QStringLiteral("Option1"), index));
-        option->setGeometry(twipsRect(kOptionLeft, kRowTops[row], kOptionWidth, kRowHeight));
+        placeControl(*option, windowControl("Option1", index));
         option->setAccessibleName(tr("Step %1").arg(name.toLower()));
         option->setToolTip(tr("Choose %1 for the - and + buttons").arg(name.toLower()));
         m_rowGroup->addButton(option, index);
         m_rows[row] = option;
 
         auto* value = new QLabel(this);
-        value->setObjectName(controlName(QStringLiteral("Label1"), index));
-        value->setGeometry(twipsRect(kValueLeft, kRowTops[row], kValueWidth, kRowHeight));
-        value->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-        value->setAlignment(Qt::AlignCenter);
-        value->setToolTip(
-            tr("%1, 0 to %2. Choose its row, then step it with - and +.").arg(name).arg(row % 2 == 0 ? 31 : 6));
+        placeLabel(*value, windowControl("Label1", index));
+        value->setToolTip(tr("%1, 0 to %2. Choose its row, then step it with - and +.")
+                              .arg(name)
+                              .arg(row % 2 == 0 ? kMaxValue : kMaxExperience));
         m_values[row] = value;
     }
 
-    const std::array<QString, kPairPictureTops.size()> pairs = {tr("upper"), tr("lower")};
-    for (std::size_t pair = 0; pair < kPairPictureTops.size(); ++pair) {
-        auto* picture = new ClickablePicture(loadPicture(QStringLiteral("vitexp.gif")), this);
-        picture->setObjectName(controlName(QStringLiteral("Image7"), static_cast<int>(pair)));
-        picture->move(twipsPoint(kPairPictureLeft, kPairPictureTops[pair]));
+    const std::array<QString, kPairCount> pairs = {tr("upper"), tr("lower")};
+    for (std::size_t pair = 0; pair < pairs.size(); ++pair) {
+        auto* picture = createPicture(windowControl("Image7", static_cast<int>(pair)), this);
         picture->setAccessibleName(tr("VIT above EXP, %1 pair").arg(pairs[pair]));
         picture->setToolTip(
             tr("VIT above EXP: of the %1 pair beside it, the first row is vitality, the second experience")
                 .arg(pairs[pair]));
     }
 
-    const std::array<QString, 2> stepCaptions = {tr("-"), tr("+")};
     const std::array<QString, 2> stepNames = {tr("Decrease"), tr("Increase")};
     const std::array<QString, 2> stepTips = {
         tr("Decrease the chosen value by one, not below 0"),
-        tr("Increase the chosen value by one, vitality up to 31 and experience up to 6")};
+        tr("Increase the chosen value by one, vitality up to %1 and experience up to %2")
+            .arg(kMaxValue)
+            .arg(kMaxExperience)};
     for (std::size_t i = 0; i < m_steps.size(); ++i) {
-        auto* step = new QPushButton(stepCaptions[i], this);
-        step->setObjectName(controlName(QStringLiteral("Command1"), static_cast<int>(i)));
-        step->setGeometry(twipsRect(kStepLefts[i], kStepTop, kStepSize, kStepSize));
+        const ControlLayout& stepLayout = windowControl("Command1", static_cast<int>(i));
+        auto* step = new QPushButton(layoutText(stepLayout.caption), this);
+        placeControl(*step, stepLayout);
         step->setAccessibleName(stepNames[i]);
         step->setToolTip(stepTips[i]);
         m_steps[i] = step;

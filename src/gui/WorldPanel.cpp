@@ -2,33 +2,14 @@
 
 #include "ClickableLabel.h"
 #include "ClickablePicture.h"
-#include "ControlName.h"
+#include "ControlPlacement.h"
 #include "EditorDocument.h"
 #include "PictureDescriptions.h"
-#include "Pictures.h"
-#include "Twips.h"
 
 #include <QCheckBox>
 #include <QSignalBlocker>
 
 namespace quandrel {
-
-namespace {
-
-constexpr int kStateLeft = 240;
-constexpr int kStateWidth = 1215;
-constexpr int kRowHeight = 255;
-constexpr int kFirstRowTop = 960;
-constexpr int kRowPitch = 240;
-constexpr int kFlagLeft = 1800;
-constexpr int kFlagPitch = 720;
-constexpr int kFlagSize = 255;
-constexpr int kColumnPictureLeft = 1680;
-constexpr int kColumnPictureTop = 360;
-
-int rowTop(int world) { return kFirstRowTop + kRowPitch * world; }
-
-} // namespace
 
 WorldPanel::WorldPanel(EditorDocument& document, QWidget* parent) : QGroupBox(parent), m_document(document)
 {
@@ -39,22 +20,16 @@ WorldPanel::WorldPanel(EditorDocument& document, QWidget* parent) : QGroupBox(pa
 
 void WorldPanel::createLayout()
 {
-    setObjectName(QStringLiteral("Frame5"));
-    setTitle(tr("World information"));
-    setGeometry(twipsRect(5280, 2280, 4575, 3495));
+    placeFrame(*this, windowControl("Frame5"));
     setAccessibleName(title());
 
-    auto* heading = new QLabel(tr("World 1 - 10"), this);
-    heading->setObjectName(QStringLiteral("Label4"));
-    heading->setGeometry(twipsRect(kStateLeft, 600, kStateWidth, kRowHeight));
-    heading->setAlignment(Qt::AlignCenter);
+    auto* heading = new QLabel(this);
+    placeLabel(*heading, windowControl("Label4"));
     heading->setAccessibleName(heading->text());
     heading->setToolTip(tr("The state of each world. Click a world to make it the current one."));
 
     for (int column = 0; column < kFlagsPerWorld; ++column) {
-        auto* picture = new ClickablePicture(loadPicture(QStringLiteral("worlds/column%1.gif").arg(column)), this);
-        picture->setObjectName(controlName(QStringLiteral("Image6"), column));
-        picture->move(twipsPoint(kColumnPictureLeft + kFlagPitch * column, kColumnPictureTop));
+        auto* picture = createPicture(windowControl("Image6", column), this);
         const QString name = tr("Flag %1: %2").arg(column + 1).arg(flagColumnDescription(column));
         picture->setAccessibleName(name);
         picture->setToolTip(tr("%1, the heading of the flag column below it").arg(name));
@@ -62,10 +37,7 @@ void WorldPanel::createLayout()
 
     for (int world = 0; world < kWorldCount; ++world) {
         auto* state = new ClickableLabel(this);
-        state->setObjectName(controlName(QStringLiteral("Label3"), world));
-        state->setGeometry(twipsRect(kStateLeft, rowTop(world), kStateWidth, kRowHeight));
-        state->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-        state->setAlignment(Qt::AlignCenter);
+        placeLabel(*state, windowControl("Label3", world));
         state->setToolTip(tr("World %1. Click: the worlds before it are finished (Boss Killed, every flag set), "
                              "this one becomes Active (Open when it was Active), the later ones Closed.")
                               .arg(world + 1));
@@ -73,11 +45,10 @@ void WorldPanel::createLayout()
     }
 
     for (int i = 0; i < kFlagCount; ++i) {
+        const ControlLayout& flagLayout = windowControl("Check1", i);
         auto* flag = new QCheckBox(this);
-        flag->setObjectName(controlName(QStringLiteral("Check1"), i));
-        flag->setGeometry(
-            twipsRect(kFlagLeft + kFlagPitch * (i % kFlagsPerWorld), rowTop(i / kFlagsPerWorld), kFlagSize, kFlagSize));
-        flag->setEnabled(false);
+        placeControl(*flag, flagLayout);
+        flag->setEnabled(flagLayout.enabled);
         const QString name = tr("World %1, flag %2: %3")
                                  .arg(i / kFlagsPerWorld + 1)
                                  .arg(i % kFlagsPerWorld + 1)

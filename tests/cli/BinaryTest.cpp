@@ -48,9 +48,9 @@ TEST(Binary, EncodesDecodesAndChecks)
     EXPECT_EQ(roundTrip.out, "1\n");
 
     EXPECT_EQ(shell("'" + kBinary + "' check " + initialPassword()).status, 0);
-    const Result bad = shell("printf 'x\\n' | '" + kBinary + "' decode 2>&1");
+    const Result bad = shell("printf 'z\\n' | '" + kBinary + "' decode 2>&1");
     EXPECT_EQ(bad.status, 1);
-    EXPECT_NE(bad.out.find("line 1: position 1: 'x'"), std::string::npos) << bad.out;
+    EXPECT_NE(bad.out.find("line 1: position 1: 'Z'"), std::string::npos) << bad.out;
     EXPECT_EQ(shell("echo '[' | '" + kBinary + "' encode 2>/dev/null").status, 1);
     EXPECT_EQ(shell("'" + kBinary + "' --version").out, "quandrel-pass " + std::string(kVersion) + "\n");
 }
@@ -139,8 +139,8 @@ TEST(Binary, ExplainNamesTheFieldsOfEachGroup)
 {
     const Result explained = shell("'" + kBinary + "' explain " + initialPassword());
     EXPECT_EQ(explained.status, 0);
-    EXPECT_NE(explained.out.find("group 1  UR3Q  arrows 100, coins 100\n"), std::string::npos) << explained.out;
-    EXPECT_NE(explained.out.find("group 12  A  checksum\n"), std::string::npos) << explained.out;
+    EXPECT_NE(explained.out.find("group  1  UR3Q  arrows 100, coins 100\n"), std::string::npos) << explained.out;
+    EXPECT_NE(explained.out.find("group 12  A     checksum\n"), std::string::npos) << explained.out;
     EXPECT_EQ(shell("'" + kBinary + "' explain UR3QZ 2>/dev/null").status, 1);
 }
 
@@ -162,6 +162,20 @@ TEST(Binary, DiffComparesPasswordsAndSlotFields)
         2);
     EXPECT_EQ(shell("'" + kBinary + "' diff " + initialPassword() + " Z 2>/dev/null").status, 2);
     std::remove(slot.c_str());
+}
+
+} // namespace
+} // namespace quandrel
+
+namespace quandrel {
+namespace {
+
+TEST(Binary, AnEndlessLineOnStandardInputEndsOnePasswordsReading)
+{
+    for (const char* command : {"check -", "fix -", "explain -", "diff - UR3Q"}) {
+        const Result run = shell("timeout 20 '" + kBinary + "' " + command + " </dev/zero");
+        EXPECT_EQ(run.status, 2) << command;
+    }
 }
 
 } // namespace

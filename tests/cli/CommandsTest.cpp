@@ -119,10 +119,42 @@ TEST(Commands, OversizedInputIsRefusedAndTheStreamGoesOn)
     EXPECT_EQ(runWith({"encode"}, manyLines + "1]}\n{}\n").err,
               "quandrel-pass encode: line 1: more than 1024 KiB, not read\n");
 
+    // A line too long inside a pretty-printed state spoils that state alone, once.
+    const Outcome longLine =
+        runWith({"encode"}, "{\n  \"arrows\": \"" + std::string(kMaxStateSize, '1') + "\",\n  \"coins\": 1\n}\n{}\n");
+    EXPECT_EQ(longLine.out, initialPassword() + "\n");
+    EXPECT_EQ(longLine.err, "quandrel-pass encode: line 1: more than 1024 KiB, not read\n");
+
     const Outcome decoded = runWith({"decode"}, std::string(kMaxPasswordLine + 1, 'U') + "\n" + initialPassword());
     EXPECT_EQ(decoded.status, kExitFailed);
     EXPECT_EQ(linesOf(decoded.out).size(), 1U);
     EXPECT_EQ(decoded.err, "quandrel-pass decode: line 1: longer than 65536 bytes, not read\n");
+}
+
+TEST(Commands, EncodeRefusesHostileStatesEarlyAndGoesOn)
+{
+    struct Case {
+        std::string input;
+        std::string err;
+    };
+    const Case cases[] = {
+        {std::string("{\"arrows\":1}\0 not JSON\n", 23), "line 1, column 13: not valid JSON: a NUL byte"},
+        {std::string(kMaxStateSize - 1, '['), "line 1, column 5: nested deeper than a game state (4 levels)"},
+        {[] {
+             std::string deep;
+             for (int i = 0; i < 200000; ++i) {
+                 deep += "{\"a\":";
+             }
+             return deep;
+         }(),
+         "line 1, column 21: nested deeper than a game state (4 levels)"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = runWith({"encode"}, c.input + "\n{}\n");
+        EXPECT_EQ(run.status, kExitFailed);
+        EXPECT_EQ(run.out, initialPassword() + "\n");
+        EXPECT_EQ(run.err, "quandrel-pass encode: " + c.err + "\n");
+    }
 }
 
 TEST(Commands, ReadAndWriteFailuresGiveTheSystemsReason)
@@ -199,7 +231,7 @@ TEST(Commands, DecodeEndsLinesAtLfCrLfOrALoneCr)
 TEST(Commands, DecodeStreamsLinesAndReportsEachFailure)
 {
     const std::string good = initialPassword();
-    const Outcome run = runWith({"decode"}, good + "\r\n" + "UR3QuR5\n" + good + "\n");
+    const Outcome run = runWith({"decode"}, good + "\r\n" + "UR3QZR5\n" + good + "\n");
     EXPECT_EQ(run.status, kExitFailed);
     std::istringstream lines(run.out);
     std::string line;
@@ -211,7 +243,7 @@ TEST(Commands, DecodeStreamsLinesAndReportsEachFailure)
         ++count;
     }
     EXPECT_EQ(count, 2);
-    EXPECT_EQ(run.err, "quandrel-pass decode: line 2: position 5: 'u' is not a symbol there (position 1 in its "
+    EXPECT_EQ(run.err, "quandrel-pass decode: line 2: position 5: 'Z' is not a symbol there (position 1 in its "
                        "group takes U72G4X5BKN90PQTHVE6OMWAJ18DSILYC)\n");
 }
 
@@ -233,7 +265,7 @@ TEST(Commands, CheckSaysWhatIsWrongOnStandardError)
     };
     const Case cases[] = {
         {good.substr(0, 43) + "4B", "checksum: \"4B\" at positions 44-45, expected 4A\n"},
-        {good.substr(0, 43), "43 characters, a password has 45\n"},
+        {good.substr(0, 43), "43 characters, a password has 45: 2 are missing\n"},
         {"F" + good.substr(1),
          "position 1: 'F' is not a symbol there, expected one of U72G4X5BKN90PQTHVE6OMWAJ18DSILYC\n"
          "quandrel-pass check: checksum: \"4A\" at positions 44-45, expected 3B\n"},
@@ -291,10 +323,9 @@ TEST(Commands, FixListsCorrectionsWithWhatTheyChange)
     const Case cases[] = {
         {good, kExitOk, good + "  already valid"},
         {test::withCharacter(good, 7, 'S'), kExitOk, good + "  position 7 S -> 5 (look-alike); coins 300 -> 100"},
-        // A wrong checksum: look-alikes first, some of them in bits that no field reads.
-        {test::withCharacter(good, 45, 'B'), kExitOk,
-         test::withCharacter(test::withCharacter(good, 45, 'B'), 9, 'V') +
-             "  position 9 U -> V (look-alike); no field changes"},
+        // A wrong checksum: the digit put right, which changes no field, is among the
+        // corrections; a change in bits that no field reads is no password the editor writes.
+        {test::withCharacter(good, 45, 'B'), kExitOk, good + "  position 45 B -> A; no field changes"},
         // An invalid symbol: what its place carries, as corrected.
         {test::withCharacter(good, 1, 'Z'), kExitOk, good + "  position 1 Z -> U; arrows 100"},
         {"ZZZZ", kExitFailed,
@@ -315,13 +346,13 @@ TEST(Commands, ExplainNamesEachGroupsFieldsInPasswordOrder)
     EXPECT_EQ(run.status, kExitOk);
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 12);
     for (const char* line : {
-             "group 1  UR3Q  arrows 100, coins 100\n",
-             "group 3  UG4F  keys 100, lower experience 6, lower vitality 1\n",
+             "group  1  UR3Q  arrows 100, coins 100\n",
+             "group  3  UG4F  keys 100, lower experience 6, lower vitality 1\n",
              // In password order, which puts the lower pair before the upper one.
-             "group 4  423R  lower vitality 1, upper experience 6, upper vitality 1\n",
-             "group 5  UR3F  world 1 flags 0000, world 1 state Closed, world 2 flags 0000, world 2 state Closed\n",
+             "group  4  423R  lower vitality 1, upper experience 6, upper vitality 1\n",
+             "group  5  UR3F  world 1 flags 0000, world 1 state Closed, world 2 flags 0000, world 2 state Closed\n",
              "object 36 not carried, shield none, warrior 0, checksum\n",
-             "group 12  A  checksum\n",
+             "group 12  A     checksum\n",
          }) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line << run.out;
     }
@@ -390,6 +421,163 @@ TEST(Commands, HelpVersionAndMisspeltSubcommands)
         EXPECT_NE(help.out.find(std::string("Examples:\n  ")), std::string::npos) << help.out;
         EXPECT_NE(help.out.find("Exit status: 0 "), std::string::npos) << help.out;
     }
+}
+
+} // namespace
+} // namespace quandrel
+
+namespace quandrel {
+namespace {
+
+TEST(Commands, EverySubcommandReadsTheTypedFormAlike)
+{
+    const std::string good = initialPassword();
+    const std::string typed = "ur3q-ur5f-ug4f-423r ur3f ur3f ur3f ur3f ur3f ur3f urs4 a";
+    struct Case {
+        std::vector<const char*> args;
+        std::string input;
+    };
+    const Case cases[] = {
+        {{"check", typed.c_str()}, ""},   {{"fix", typed.c_str()}, ""},
+        {{"explain", typed.c_str()}, ""}, {{"diff", good.c_str(), typed.c_str()}, ""},
+        {{"decode", typed.c_str()}, ""},  {{"decode"}, typed + "\n"},
+        {{"check", "-"}, typed + "\n"},   {{"diff", "-", good.c_str()}, typed + "\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = runWith(c.args, c.input);
+        EXPECT_EQ(run.status, kExitOk) << c.args[0] << " " << run.err;
+        EXPECT_EQ(run.err, "") << c.args[0];
+    }
+    // decode stays strict about length and checksum.
+    EXPECT_EQ(runWith({"decode", typed.substr(0, typed.size() - 1).c_str()}).err,
+              "quandrel-pass decode: 44 characters, a password has 45\n");
+}
+
+TEST(Commands, AWrongLengthIsReportedOnceWithItsCause)
+{
+    const std::string good = initialPassword();
+    const std::string dropped = good.substr(0, 10) + good.substr(11); // every later character shifted
+    struct Case {
+        std::vector<const char*> args;
+        int status;
+        std::string err;
+    };
+    const std::string longText(225, 'U');
+    const std::string extra = good + "U";
+    const std::string threeBad = "ZZZ" + good.substr(3);
+    const Case cases[] = {
+        {{"check", dropped.c_str()},
+         kExitFailed,
+         "quandrel-pass check: 44 characters, a password has 45: a character is missing (quandrel-pass fix suggests "
+         "which)\n"},
+        {{"check", extra.c_str()},
+         kExitFailed,
+         "quandrel-pass check: 46 characters, a password has 45: one character too many (quandrel-pass fix suggests "
+         "which)\n"},
+        {{"diff", good.c_str(), dropped.c_str()},
+         kExitBadInput,
+         "quandrel-pass diff: " + dropped + ": 44 characters, a password has 45\n"},
+        {{"explain", ""}, kExitFailed, ""},
+        {{"fix", threeBad.c_str()}, kExitFailed, ""},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = runWith(c.args);
+        EXPECT_EQ(run.status, c.status) << c.args[0];
+        if (!c.err.empty()) {
+            EXPECT_EQ(run.err, c.err);
+        }
+    }
+    EXPECT_NE(runWith({"explain", ""}).err.find("0 characters, a password has 45"), std::string::npos);
+    const Outcome tooLong = runWith({"explain", longText.c_str()});
+    EXPECT_EQ(tooLong.status, kExitFailed);
+    EXPECT_NE(tooLong.err.find("225 characters, a password has 45"), std::string::npos) << tooLong.err;
+    EXPECT_EQ(std::count(tooLong.out.begin(), tooLong.out.end(), '\n'), 12);
+
+    // A short text: what it carries is shown, what it does not is named, and the status says so.
+    const Outcome shortText = runWith({"explain", "kb3f-ur5f"});
+    EXPECT_EQ(shortText.status, kExitFailed);
+    EXPECT_EQ(std::count(shortText.out.begin(), shortText.out.end(), '\n'), 2);
+    EXPECT_NE(shortText.err.find("8 characters, a password has 45: 37 are missing; not carried: "), std::string::npos)
+        << shortText.err;
+    EXPECT_NE(shortText.err.find("keys"), std::string::npos) << shortText.err;
+    EXPECT_NE(shortText.err.find("checksum"), std::string::npos) << shortText.err;
+
+    EXPECT_NE(runWith({"fix", threeBad.c_str()}).err.find("(3 characters are not a symbol at its place)"),
+              std::string::npos);
+}
+
+TEST(Commands, KeepLinesGivesAPlaceholderForEachRefusedLine)
+{
+    const std::string good = initialPassword();
+    const Outcome decoded = runWith({"decode", "--keep-lines"}, good + "\nZZ\n" + good + "\n");
+    EXPECT_EQ(decoded.status, kExitFailed);
+    const auto lines = linesOf(decoded.out);
+    ASSERT_EQ(lines.size(), 3U);
+    EXPECT_EQ(lines[1], "null");
+    EXPECT_EQ(nlohmann::json::parse(lines[2])["arrows"], "100");
+
+    // --lenient skips a blank line of a batch, and --keep-lines still gives it a line.
+    EXPECT_EQ(linesOf(runWith({"decode", "--lenient"}, good + "\n\n").out).size(), 1U);
+    EXPECT_EQ(runWith({"decode", "--lenient", "--keep-lines"}, "\n" + good + "\n").out.substr(0, 5), "null\n");
+
+    const Outcome encoded = runWith({"encode", "--keep-lines"}, "{}\n{\"arrows\":1000}\n\n{}\n");
+    EXPECT_EQ(encoded.status, kExitFailed);
+    EXPECT_EQ(encoded.out, good + "\n\n\n" + good + "\n");
+    EXPECT_EQ(runWith({"encode"}, "{}\n{\"arrows\":1000}\n\n{}\n").out, good + "\n" + good + "\n");
+}
+
+TEST(Commands, ControlBytesReachNoMessageRaw)
+{
+    const std::string good = initialPassword();
+    const std::string hostile = good.substr(0, 43) + "\x1b]0;owned\a";
+    const std::string badChecksum = good.substr(0, 43) + "\x1b\a";
+    for (const std::vector<const char*>& args : std::vector<std::vector<const char*>>{
+             {"check", hostile.c_str()},
+             {"fix", hostile.c_str()},
+             {"fix", "UR3Q\x1b]0;owned\aUR5F"},
+             {"decode", badChecksum.c_str()},
+             {"diff", good.c_str(), badChecksum.c_str()},
+             {"explain", badChecksum.c_str()},
+             {"check", "\x1b[2J"},
+         }) {
+        const Outcome run = runWith(args);
+        for (const std::string& text : {run.out, run.err}) {
+            EXPECT_EQ(text.find('\x1b'), std::string::npos) << args[0] << ": " << text;
+            EXPECT_EQ(text.find('\a'), std::string::npos) << args[0] << ": " << text;
+        }
+    }
+}
+
+TEST(Commands, StandardInputAndArgumentsAreReadAsTheyPromise)
+{
+    const std::string good = initialPassword();
+    const std::string arrows13 = "203FUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS08";
+    // Two "-" take two lines.
+    const Outcome twoLines = runWith({"diff", "-", "-"}, good + "\n" + arrows13 + "\n");
+    EXPECT_EQ(twoLines.status, kExitFailed) << twoLines.err;
+    EXPECT_EQ(twoLines.out, "arrows: 100 -> 013\n");
+    // "-" among decode's passwords is standard input, in its place.
+    const auto decoded = linesOf(runWith({"decode", arrows13.c_str(), "-"}, good + "\n").out);
+    ASSERT_EQ(decoded.size(), 2U);
+    EXPECT_EQ(nlohmann::json::parse(decoded[0])["arrows"], "013");
+    EXPECT_EQ(nlohmann::json::parse(decoded[1])["arrows"], "100");
+    // A line past the bound ends the reading of one password, whatever follows.
+    const std::string endless(kMaxPasswordLine * 3, 'U');
+    for (const char* command : {"check", "fix", "explain"}) {
+        const Outcome run = runWith({command, "-"}, endless);
+        EXPECT_EQ(run.status, kExitBadInput) << command;
+        EXPECT_EQ(run.err, std::string("quandrel-pass ") + command +
+                               ": standard input: line 1: longer than 65536 bytes, not read\n");
+    }
+    EXPECT_EQ(runWith({"diff", "-", good.c_str()}, endless).status, kExitBadInput);
+
+    // Parser messages carry the program's name like every other.
+    EXPECT_EQ(runWith({}).err.rfind("quandrel-pass: ", 0), 0U) << runWith({}).err;
+    EXPECT_EQ(runWith({"check"}).err.rfind("quandrel-pass check: ", 0), 0U) << runWith({"check"}).err;
+    const Outcome helpHelp = runWith({"help", "help"});
+    EXPECT_EQ(helpHelp.status, kExitOk);
+    EXPECT_EQ(helpHelp.err, "");
+    EXPECT_NE(helpHelp.out.find("subcommand"), std::string::npos);
 }
 
 } // namespace

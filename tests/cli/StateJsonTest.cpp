@@ -1,4 +1,5 @@
 #include "cli/StateJson.h"
+#include "cli/StateJsonDiagnosis.h"
 #include "codec/Alphabets.h"
 #include "codec/Password.h"
 #include "support/RandomState.h"
@@ -125,10 +126,34 @@ TEST(StateJson, DecodedLinesAreWhatAJsonLibraryWrites)
     }
 }
 
+// The fast reader takes what the general parser takes, and reads it the same: odd but valid
+// spellings of a state, which the fast reader may also leave to the diagnosis.
+TEST(StateJson, EveryWayOfWritingAStateReadsAsTheDiagnosisReadsIt)
+{
+    const char* texts[] = {
+        " {\"arrows\" : 5 ,\n\t\"coins\":\"007\"}\r\n",
+        R"({"\u0061rrows":"\u0030\u00312"})",
+        R"({"warrior":-0,"shield":"\u0033","objects":[36,0]})",
+        R"({"worlds":[null,{"state":null,"flags":null},{},{},{},{},{},{},{},{"state":"Boss Killed"}]})",
+        R"({"worlds":[{},{},{},{},{},{},{},{},{},{}],"vitality":[0,31],"experience":[31,0],"keys":999})",
+    };
+    for (const char* text : texts) {
+        GameState expected;
+        try {
+            expected = diagnoseStateJson(text);
+        } catch (const StateFormatError& error) {
+            EXPECT_THROW(gameStateFromJson(text), StateFormatError) << text;
+            continue;
+        }
+        EXPECT_EQ(gameStateFromJson(text), expected) << text;
+    }
+}
+
 TEST(StateJson, BadInputIsRefusedWithItsPlace)
 {
+    using namespace std::string_view_literals;
     struct Case {
-        const char* json;
+        std::string_view json;
         const char* message; // a part of the error text
     };
     const Case cases[] = {
@@ -166,6 +191,14 @@ TEST(StateJson, BadInputIsRefusedWithItsPlace)
         {R"({"warrior":99999999999999})", "warrior: 99999999999999 is outside"},
         {R"({"warrior":18446744073709551615})", "warrior: 18446744073709551615 is outside 0 to 3"},
         {R"({"warrior":-9223372036854775808})", "warrior: -9223372036854775808 is outside 0 to 3"},
+        // A NUL byte is no end of the text, wherever it stands.
+        {"{\"arrows\":1}\0 not JSON"sv, "line 1, column 13: not valid JSON: a NUL byte"},
+        {"{\n\"arrows\":\"1\0\"}"sv, "line 2, column 12: not valid JSON: a NUL byte"},
+        // Nesting deeper than a state's is refused at the first level too many.
+        {"[[[[[[[[[[", "line 1, column 5: nested deeper than a game state (4 levels)"},
+        {R"({"worlds":[{"flags":[[true]]}]})", "line 1, column 22: nested deeper than a game state"},
+        {"{\"a\":{\"a\":{\"a\":\n{\"a\":{\"a\":1}}}}}", "line 2, column 6: nested deeper than a game state"},
+        {R"({"a\"[":[[[[1]]]]})", "line 1, column 12: nested deeper than a game state"}, // not counting a string
     };
     for (const auto& c : cases) {
         try {

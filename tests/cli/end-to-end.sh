@@ -40,6 +40,17 @@ expect "decode exits 1 when a line does not decode" 1 $?
 expect "decode reads past a Ctrl-Z" 2 "$(grep -c '"warrior"' <<<"$out")"
 expect "decode names the line holding the Ctrl-Z" 1 "$(grep -c 'line 2: position 1' <<<"$out")"
 
+# A file name outside Latin-1 (and so outside any ANSI code page but UTF-8) opens whole.
+scratch=$(mktemp -d)
+slot="$scratch/слот-01.txt"
+printf '"%s"\r\n' "$password" >"$slot"
+out=$(quandrel_pass diff "$slot" "$password" | tr -d '\r')
+expect "diff opens a slot named outside Latin-1" "same game state" "$out"
+echo '{}' >"$scratch/состояние.json"
+out=$(quandrel_pass encode "$scratch/состояние.json" | tr -d '\r')
+expect "encode opens a file named outside Latin-1" "$password" "$out"
+rm -rf "$scratch"
+
 quandrel_pass decode --no-such-option >/dev/null 2>&1
 expect "an unknown option exits 2" 2 $?
 

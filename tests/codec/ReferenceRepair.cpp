@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 #include <unordered_set>
 
 // The search for corrections as it stood before it was made fast: every pair of changes
@@ -236,32 +237,62 @@ private:
     std::vector<Repair> m_found;
 };
 
-// Fewer changes other than look-alikes first, then fewer changes.
-std::pair<long, std::size_t> rank(const Repair& repair)
+// Keys that touch on a keyboard whose rows are each set half a key right of the one above.
+bool keyboardNeighbours(char a, char b)
+{
+    const std::array<std::string_view, 4> rows = {"1234567890", "QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+    const auto where = [&rows](char c) {
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const auto column = rows[r].find(c);
+            if (column != std::string_view::npos) {
+                return std::pair{static_cast<int>(r), static_cast<int>(column)};
+            }
+        }
+        return std::pair{-9, -9};
+    };
+    const auto [rowA, columnA] = where(a);
+    const auto [rowB, columnB] = where(b);
+    if (rowA < 0 || rowB < 0) {
+        return false;
+    }
+    if (rowA == rowB) {
+        return columnA - columnB == 1 || columnB - columnA == 1;
+    }
+    // The lower key of the two touches the one above it and the one above to its right.
+    const auto [upper, lower] = rowA < rowB ? std::pair{columnA, columnB} : std::pair{columnB, columnA};
+    return (rowA - rowB == 1 || rowB - rowA == 1) && (upper == lower || upper == lower + 1);
+}
+
+// Fewer changes, fewer that are not look-alikes, fewer of those in the body (a character put
+// back or taken out counts as one), fewer that are neither look-alikes nor keyboard neighbours.
+std::tuple<std::size_t, long, long, long> rank(const Repair& repair)
 {
     const long others =
         std::count_if(repair.changes.begin(), repair.changes.end(), [](const Substitution& s) { return !s.lookAlike; });
-    return {others, repair.changes.size()};
+    const long othersInBody = std::count_if(repair.changes.begin(), repair.changes.end(), [](const Substitution& s) {
+        return !s.lookAlike && (s.edit != Edit::Replace || s.position <= kBodyLength);
+    });
+    const long strangers = std::count_if(repair.changes.begin(), repair.changes.end(), [](const Substitution& s) {
+        return !s.lookAlike && !(s.edit == Edit::Replace && keyboardNeighbours(s.from, s.to));
+    });
+    return {repair.changes.size(), others, othersInBody, strangers};
 }
 
-// The best `maxResults` corrections, each password once. Among corrections of equal rank,
-// those the encoder writes come first; that is only worked out for the ranks that are shown.
+// The best `maxResults` corrections, each password once: those the encoder writes by rank,
+// then the others by rank, the first found among equals.
 std::vector<Repair> bestOf(std::vector<Repair> found, std::size_t maxResults)
 {
     std::stable_sort(found.begin(), found.end(), [](const Repair& a, const Repair& b) { return rank(a) < rank(b); });
     std::vector<Repair> best;
     std::unordered_set<std::string> seen;
-    for (auto group = found.begin(); group != found.end() && best.size() < maxResults;) {
-        const auto groupEnd =
-            std::find_if(group, found.end(), [&](const Repair& repair) { return rank(repair) != rank(*group); });
-        std::stable_partition(group, groupEnd,
-                              [](const Repair& repair) { return isWrittenByEncoder(repair.password); });
-        for (; group != groupEnd && best.size() < maxResults; ++group) {
-            if (seen.insert(group->password).second) {
-                best.push_back(std::move(*group));
+    for (const bool written : {true, false}) {
+        for (const Repair& repair : found) {
+            if (best.size() < maxResults && !seen.contains(repair.password) &&
+                isWrittenByEncoder(repair.password) == written) {
+                seen.insert(repair.password);
+                best.push_back(repair);
             }
         }
-        group = groupEnd;
     }
     return best;
 }

@@ -52,6 +52,18 @@ QString EditorWindowTest::shownPassword() const
     return password;
 }
 
+QString EditorWindowTest::wholePassword() const
+{
+    return QString::fromStdString(m_window->model().controls().password);
+}
+
+QString EditorWindowTest::keyBuffer() const { return QString::fromLatin1(m_window->model().controls().keyBuffer); }
+
+QString EditorWindowTest::sectionSlot(SectionSlot slot) const
+{
+    return QString::fromStdString(m_window->model().controls().section(slot));
+}
+
 QString EditorWindowTest::passwordOf(const GameState& state) { return QString::fromStdString(encodePassword(state)); }
 
 } // namespace quandrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codec/GameState.h"
+#include "editor/EditorControls.h"
 #include "gui/MainWindow.h"
 #include "support/TemporaryDirectory.h"
 
@@ -34,6 +35,11 @@ protected:
 
     // The twelve password labels joined.
     QString shownPassword() const;
+    // From the model: the whole password, the keys typed into the counter boxes (Latin-1, as
+    // key codes are single bytes) and the text of a section slot.
+    QString wholePassword() const;
+    QString keyBuffer() const;
+    QString sectionSlot(SectionSlot slot) const;
     static QString passwordOf(const GameState& state);
 
 private slots:

@@ -11,6 +11,9 @@
 #include <QScreen>
 #include <QTest>
 
+#include <algorithm>
+#include <vector>
+
 namespace quandrel {
 
 // Every place and size of the layout, as given in twips, against the widgets on screen.
@@ -30,6 +33,9 @@ private slots:
     void passwordGroupsUseTheirOwnFont();
     void counterBoxesTakeThreeCentredCharacters();
     void hiddenBookkeepingLabelsStayHidden();
+    void builtWindowFollowsTheTable_data();
+    void builtWindowFollowsTheTable();
+    void tabOrderFollowsTheTable();
 };
 
 namespace {
@@ -278,11 +284,114 @@ void LayoutTest::hiddenBookkeepingLabelsStayHidden()
     for (int s = 0; s < 6; ++s) {
         names << indexed("Label2", s);
     }
+    // The window holds them in its model; it builds no widget for them.
     for (const QString& name : names) {
-        const auto* label = control<QLabel>(name);
-        QVERIFY2(label, qPrintable(name));
-        QVERIFY2(!label->isVisible(), qPrintable(name));
+        const ControlLayout* entry = layoutEntry(name);
+        QVERIFY2(entry && entry->kind == ControlKind::Label, qPrintable(name));
+        QVERIFY2(!entry->visible, qPrintable(name));
+        const QWidget* widget = control(name);
+        QVERIFY2(!widget || !widget->isVisible(), qPrintable(name));
     }
+}
+
+void LayoutTest::builtWindowFollowsTheTable_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const ControlLayout& entry : windowLayout()) {
+        const QString name = QString::fromStdString(controlName(entry));
+        QTest::newRow(qPrintable(name)) << name;
+    }
+}
+
+void LayoutTest::builtWindowFollowsTheTable()
+{
+    QFETCH(QString, name);
+    const ControlLayout& entry = *layoutEntry(name);
+    const QRect place(entry.rect.left / kTwipsPerPixel, entry.rect.top / kTwipsPerPixel,
+                      entry.rect.width / kTwipsPerPixel, entry.rect.height / kTwipsPerPixel);
+
+    if (entry.kind == ControlKind::Form) {
+        QCOMPARE(window().objectName(), name);
+        QCOMPARE(window().windowTitle(), text(entry.caption));
+        QCOMPARE(window().centralWidget()->size(), place.size());
+        QCOMPARE(window().font().pointSizeF(), entry.font.points);
+        return;
+    }
+    const QWidget* widget = control(name);
+    if (!entry.visible && entry.kind == ControlKind::Label) {
+        QVERIFY(!widget || !widget->isVisible()); // bookkeeping the model keeps
+        return;
+    }
+    QVERIFY(widget);
+    // A picture's place holds its picture at natural size, with its border as at start.
+    QCOMPARE(widget->geometry(), place);
+    QVERIFY(widget->parentWidget());
+    if (entry.frame.empty()) {
+        QCOMPARE(widget->parentWidget(), window().centralWidget());
+    } else {
+        QCOMPARE(widget->parentWidget()->objectName(), text(entry.frame));
+    }
+    QCOMPARE(widget->isVisible(), entry.visible);
+    QCOMPARE(widget->isEnabled(), entry.enabled);
+    if (entry.font.points > 0) {
+        QCOMPARE(widget->font().pointSizeF(), entry.font.points);
+    } else {
+        QCOMPARE(widget->font(), window().font());
+    }
+
+    const Qt::Alignment alignment =
+        entry.alignment == TextAlignment::Centre ? Qt::Alignment(Qt::AlignCenter) : Qt::AlignLeft | Qt::AlignTop;
+    if (const auto* frame = qobject_cast<const QGroupBox*>(widget)) {
+        QCOMPARE(entry.kind, ControlKind::Frame);
+        QCOMPARE(frame->title(), text(entry.caption));
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        QVERIFY(entry.kind == ControlKind::CommandButton || entry.kind == ControlKind::OptionButton ||
+                entry.kind == ControlKind::CheckBox);
+        QCOMPARE(button->text(), text(entry.caption));
+    } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        QCOMPARE(entry.kind, ControlKind::Label);
+        if (!entry.caption.empty()) {
+            QCOMPARE(label->text(), text(entry.caption));
+        }
+        QCOMPARE(label->frameShape(), entry.border ? QFrame::WinPanel : QFrame::NoFrame);
+        QCOMPARE(label->alignment(), alignment);
+        QCOMPARE(label->wordWrap(), entry.wordWrap);
+    } else if (const auto* box = qobject_cast<const QLineEdit*>(widget)) {
+        QCOMPARE(entry.kind, ControlKind::TextBox);
+        QCOMPARE(box->maxLength(), entry.maxLength);
+        QCOMPARE(box->alignment(), alignment);
+    } else {
+        QCOMPARE(entry.kind, ControlKind::Picture);
+        QVERIFY(!entry.picture.empty());
+    }
+}
+
+void LayoutTest::tabOrderFollowsTheTable()
+{
+    std::vector<const ControlLayout*> ordered;
+    for (const ControlLayout& entry : windowLayout()) {
+        if (entry.tabIndex >= 0) {
+            ordered.push_back(&entry);
+        }
+    }
+    std::ranges::sort(ordered, {}, &ControlLayout::tabIndex);
+    QStringList expected;
+    for (const ControlLayout* entry : ordered) {
+        expected << QString::fromStdString(controlName(*entry));
+    }
+
+    // The controls of the table that Tab reaches, once round the focus chain from the first.
+    QWidget* first = control(expected.front());
+    QVERIFY(first);
+    QStringList chain;
+    QWidget* widget = first;
+    do {
+        if (layoutEntry(widget->objectName()) && widget->isEnabled() && widget->focusPolicy() & Qt::TabFocus) {
+            chain << widget->objectName();
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != first);
+    QCOMPARE(chain, expected);
 }
 
 } // namespace quandrel

@@ -1,7 +1,7 @@
 #include "Conversions.h"
 
-#include "Alphabets.h"
-#include "InvalidArgument.h"
+#include "codec/Alphabets.h"
+#include "codec/InvalidArgument.h"
 
 #include <array>
 

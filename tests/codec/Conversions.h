@@ -5,7 +5,8 @@
 
 namespace quandrel {
 
-// The six conversions between symbols, bit texts ("0"/"1", most significant first) and numbers.
+// The six conversions between symbols, bit texts ("0"/"1", most significant first) and numbers,
+// routine by routine: the slow, plain reference that the program's packed encoders are checked against.
 // Each is a pure function. Arguments outside a routine's domain give the documented neutral
 // result (empty text or 0); a symbol missing from its alphabet or a negative number throws
 // InvalidArgument.

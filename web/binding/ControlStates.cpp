@@ -1,0 +1,124 @@
+#include "ControlStates.h"
+
+#include "JsonText.h"
+#include "codec/Password.h"
+#include "editor/EditorModel.h"
+
+#include <charconv>
+#include <optional>
+
+namespace quandrel::web {
+namespace {
+
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
+
+class StatesWriter final {
+public:
+    void add(const std::string& name, std::optional<std::string_view> text, int flags)
+    {
+        m_json += m_json.empty() ? "{" : ",";
+        m_json += jsonString(name);
+        m_json += ":[";
+        m_json += text ? jsonString(*text) : std::string("null");
+        m_json += ',';
+        m_json += std::to_string(flags);
+        m_json += ']';
+    }
+
+    std::string finish() { return m_json + "}"; }
+
+private:
+    std::string m_json;
+};
+
+std::string indexed(std::string_view name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
+
+int flags(bool visible, bool border, bool checked = false, bool red = false)
+{
+    return (visible ? kVisible : 0) | (border ? kBorder : 0) | (checked ? kChecked : 0) | (red ? kRedText : 0);
+}
+
+// "Image4(12)" as "Image4" and 12; "Image8" as "Image8" and -1.
+std::pair<std::string_view, int> splitName(std::string_view control)
+{
+    const std::size_t open = control.find('(');
+    if (open == std::string_view::npos || control.back() != ')') {
+        return {control, -1};
+    }
+    int index = -1;
+    const char* first = control.data() + open + 1;
+    const char* last = control.data() + control.size() - 1;
+    const auto [end, error] = std::from_chars(first, last, index);
+    if (error != std::errc() || end != last) {
+        return {control, -1};
+    }
+    return {control.substr(0, open), index};
+}
+
+} // namespace
+
+std::string controlStatesJson(const EditorModel& model)
+{
+    const EditorControls& c = model.controls();
+    StatesWriter out;
+    for (int i = 0; i < kCounterCount; ++i) {
+        out.add(indexed("Text1", i), c.counterText[at(i)],
+                flags(true, false, false, c.counterColour[at(i)] == TextColour::Red));
+    }
+    for (int i = 0; i < kValueCount; ++i) {
+        out.add(indexed("Label1", i), std::to_string(c.values[at(i)]), flags(true, true));
+        out.add(indexed("Option1", i), std::nullopt, flags(true, false, c.selectedRow == i));
+    }
+    for (int w = 0; w < kWorldCount; ++w) {
+        out.add(indexed("Label3", w), worldStateCaption(c.worldStates[at(w)]), flags(true, true));
+    }
+    for (int i = 0; i < kFlagCount; ++i) {
+        out.add(indexed("Check1", i), std::nullopt, flags(true, false, c.flags[at(i)]));
+    }
+    for (int i = 0; i < kObjectPictureCount; ++i) {
+        out.add(indexed("Image4", i), std::nullopt, flags(c.objectVisible[at(i)], c.objectBorder[at(i)]));
+    }
+    out.add("Image8", std::nullopt, flags(true, c.selectAllBorder));
+    for (int i = 0; i < kWarriorPictureCount; ++i) {
+        out.add(indexed("Image5", i), std::nullopt, flags(c.warriorVisible[at(i)], c.warriorBorder[at(i)]));
+    }
+    for (int g = 0; g < kDisplayGroupCount; ++g) {
+        out.add(indexed("Label6", g), model.displayGroup(g), flags(true, false));
+    }
+    for (int s = 0; s < kSectionLabelCount; ++s) {
+        out.add(indexed("Label2", s), c.sections[at(s)], flags(false, false));
+    }
+    out.add("Label5", c.password, flags(false, false));
+    out.add("Label8", c.keyBuffer, flags(false, false));
+    return out.finish();
+}
+
+bool clickControl(EditorModel& model, std::string_view control)
+{
+    const auto [name, index] = splitName(control);
+    if (name == "Image8" && index < 0) {
+        model.Image8_Click();
+        return true;
+    }
+    if (index < 0) {
+        return false;
+    }
+    if (name == "Image4" && index < kObjectPictureCount) {
+        model.Image4_Click(index);
+    } else if (name == "Label3" && index < kWorldCount) {
+        model.Label3_Click(index);
+    } else if (name == "Image5" && index < kWarriorPictureCount) {
+        model.Image5_Click(index);
+    } else if (name == "Option1" && index < kValueCount) {
+        model.Option1_Click(index);
+    } else if (name == "Command1" && index < 2) {
+        model.Command1_Click(index);
+    } else if (name == "Text1" && index < kCounterCount) {
+        model.Text1_Click(index);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace quandrel::web

@@ -1,0 +1,78 @@
+#include "LayoutJson.h"
+
+#include "JsonText.h"
+#include "editor/EditorControls.h"
+#include "editor/PictureDescriptions.h"
+#include "editor/WindowLayout.h"
+
+namespace quandrel::web {
+namespace {
+
+std::string_view kindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Form:
+        return "Form";
+    case ControlKind::Frame:
+        return "Frame";
+    case ControlKind::Label:
+        return "Label";
+    case ControlKind::Picture:
+        return "Picture";
+    case ControlKind::CheckBox:
+        return "CheckBox";
+    case ControlKind::OptionButton:
+        return "OptionButton";
+    case ControlKind::CommandButton:
+        return "CommandButton";
+    case ControlKind::TextBox:
+        return "TextBox";
+    }
+    return "";
+}
+
+std::string boolean(bool value) { return value ? "true" : "false"; }
+
+// What a picture shows, in the words both views use; "" for a control that is no picture or
+// shows words of its own.
+std::string_view pictureDescription(const ControlLayout& c)
+{
+    if (c.name == "Image4") {
+        return c.index < kObjectCount       ? describeObject(c.index)
+               : c.index < kNoShieldPicture ? describeShield(c.index - kFirstShieldPicture + 1)
+                                            : std::string_view("No Shield");
+    }
+    if (c.name == "Image5") {
+        return describeWarrior(c.index);
+    }
+    if (c.name == "Image6") {
+        return describeFlagColumn(c.index);
+    }
+    if (c.name == "Check1") {
+        return describeFlagColumn(c.index % kFlagsPerWorld);
+    }
+    return "";
+}
+
+} // namespace
+
+std::string windowLayoutJson()
+{
+    std::string json = "[";
+    for (const ControlLayout& c : windowLayout()) {
+        json += json.size() > 1 ? "," : "";
+        json += "{\"control\":" + jsonString(controlName(c)) + ",\"name\":" + jsonString(c.name) +
+                ",\"index\":" + std::to_string(c.index) + ",\"kind\":" + jsonString(kindName(c.kind)) +
+                ",\"frame\":" + jsonString(c.frame) + ",\"rect\":[" + std::to_string(c.rect.left) + "," +
+                std::to_string(c.rect.top) + "," + std::to_string(c.rect.width) + "," + std::to_string(c.rect.height) +
+                "],\"caption\":" + jsonString(c.caption) + ",\"picture\":" + jsonString(c.picture) +
+                ",\"visible\":" + boolean(c.visible) + ",\"border\":" + boolean(c.border) +
+                ",\"tabIndex\":" + std::to_string(c.tabIndex) +
+                ",\"centred\":" + boolean(c.alignment == TextAlignment::Centre) +
+                ",\"wordWrap\":" + boolean(c.wordWrap) + ",\"maxLength\":" + std::to_string(c.maxLength) +
+                ",\"description\":" + jsonString(pictureDescription(c)) + "}";
+    }
+    return json + "]";
+}
+
+} // namespace quandrel::web

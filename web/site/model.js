@@ -1,0 +1,101 @@
+// The editor model in WebAssembly, and the only module that knows its C interface. Every call
+// that may change the controls tells the listeners afterwards, as the desktop model does.
+import createQuandrel from './quandrel.js';
+
+// The codec reads single bytes: a character beyond ASCII stands as '?', which no place accepts.
+const asBytes = (text) => text.replace(/[^\x00-\x7f]/gu, '?');
+
+export class EditorModel {
+    #api;
+    #listeners = [];
+
+    constructor(module) {
+        const f = (name, result, args = []) => module.cwrap(name, result, args);
+        this.#api = {
+            start: f('qp_start', null),
+            snapshot: f('qp_snapshot', 'string'),
+            layout: f('qp_layout', 'string'),
+            click: f('qp_click', 'number', ['string']),
+            keyPress: f('qp_key_press', 'number', ['number', 'number']),
+            textChange: f('qp_text_change', 'number', ['number', 'string']),
+            loadSlot: f('qp_load_slot', 'string', ['number', 'string']),
+            enterPassword: f('qp_enter_password', 'string', ['string']),
+            checkPassword: f('qp_check_password', 'string', ['string']),
+            newGame: f('qp_new_game', null),
+            everything: f('qp_everything', null),
+            undo: f('qp_undo', null),
+            redo: f('qp_redo', null),
+            history: f('qp_history', 'string'),
+            initialPassword: f('qp_initial_password', 'string'),
+        };
+    }
+
+    onChange(listener) {
+        this.#listeners.push(listener);
+    }
+
+    #changed(result) {
+        for (const listener of this.#listeners) listener();
+        return result;
+    }
+
+    // {"Image4(12)": [text or null, flags]} for every control the model keeps.
+    snapshot() {
+        return JSON.parse(this.#api.snapshot());
+    }
+    // Every control of the window with its place, caption and picture.
+    layout() {
+        return JSON.parse(this.#api.layout());
+    }
+    history() {
+        return JSON.parse(this.#api.history());
+    }
+    initialPassword() {
+        return this.#api.initialPassword();
+    }
+    checkPassword(typed) {
+        return JSON.parse(this.#api.checkPassword(asBytes(typed)));
+    }
+
+    start() {
+        return this.#changed(this.#api.start());
+    }
+    // False when the control takes no clicks.
+    click(control) {
+        return this.#changed(this.#api.click(control) === 1);
+    }
+    // The key code the box inserts (0: it must discard the key) and whether the trigger word is
+    // complete.
+    keyPress(box, keyCode) {
+        const result = this.#api.keyPress(box, keyCode);
+        return this.#changed({ keyCode: result & 0xffff, trigger: (result & 0x10000) !== 0 });
+    }
+    // False when the model refuses the text: the box must show the model's text again.
+    textChange(box, text) {
+        return this.#changed(this.#api.textChange(box, asBytes(text)) === 1);
+    }
+    // Empty on success, else the message to show.
+    loadSlot(slot, contents) {
+        return this.#changed(this.#api.loadSlot(slot, asBytes(contents)));
+    }
+    enterPassword(password) {
+        return this.#changed(this.#api.enterPassword(asBytes(password)));
+    }
+    newGame() {
+        return this.#changed(this.#api.newGame());
+    }
+    everything() {
+        return this.#changed(this.#api.everything());
+    }
+    undo() {
+        return this.#changed(this.#api.undo());
+    }
+    redo() {
+        return this.#changed(this.#api.redo());
+    }
+}
+
+// The module's bytes can be handed in, where the loader cannot fetch them itself (node).
+export async function loadModel(options = {}) {
+    return new EditorModel(await createQuandrel(options));
+}

@@ -1,0 +1,217 @@
+// The main window, built once from the model's layout table and redrawn from the model's
+// snapshot after every change. Clicks and keys go to the model; nothing here decides anything.
+import { fixedName, stateName } from './names.js';
+
+const kTwipsPerPixel = 15;
+const kMostGrowth = 1.5; // 16 pixel rows become 24 pixel targets
+const kClickable = new Set(['Image4', 'Image5', 'Image8', 'Label3']);
+const kVisible = 1;
+const kBorder = 2;
+const kChecked = 4;
+const kRedText = 8;
+
+const px = (twips) => `${twips / kTwipsPerPixel}px`;
+
+// "objects/object00.gif" with its 2x and 3x drawings.
+function pictureSources(picture) {
+    const stem = picture.replace(/\.gif$/u, '');
+    return { src: picture, srcset: `${picture} 1x, ${stem}@2x.gif 2x, ${stem}@3x.gif 3x` };
+}
+
+// The picture at its natural size, which its place gives; sized before it loads, so that
+// nothing moves when it arrives. A border grows the picture's element around it.
+function picture(control) {
+    const image = document.createElement('img');
+    Object.assign(image, pictureSources(control.picture));
+    image.width = control.rect[2] / kTwipsPerPixel;
+    image.height = control.rect[3] / kTwipsPerPixel;
+    image.alt = '';
+    image.draggable = false;
+    return image;
+}
+
+function createElement(control) {
+    let element;
+    switch (control.kind) {
+    case 'Form':
+        element = document.createElement('div');
+        element.className = 'form';
+        break;
+    case 'Frame': {
+        element = document.createElement('fieldset');
+        const legend = document.createElement('legend');
+        legend.textContent = control.caption.trim();
+        element.append(legend);
+        break;
+    }
+    case 'Label':
+        element = document.createElement(kClickable.has(control.name) ? 'button' : 'span');
+        element.textContent = control.caption;
+        break;
+    case 'Picture':
+        if (kClickable.has(control.name)) {
+            element = document.createElement('button');
+            element.append(picture(control));
+        } else {
+            element = picture(control);
+        }
+        break;
+    case 'CheckBox':
+        element = document.createElement('input');
+        element.type = 'checkbox';
+        element.disabled = true; // only the model sets the world flags
+        break;
+    case 'OptionButton':
+        element = document.createElement('input');
+        element.type = 'radio';
+        element.name = control.name;
+        break;
+    case 'CommandButton':
+        element = document.createElement('button');
+        element.textContent = control.caption;
+        break;
+    case 'TextBox':
+        element = document.createElement('input');
+        element.type = 'text';
+        element.inputMode = 'numeric';
+        element.autocomplete = 'off';
+        if (control.maxLength > 0) element.maxLength = control.maxLength;
+        break;
+    default:
+        element = document.createElement('div');
+    }
+    if (element.tagName === 'BUTTON') element.type = 'button';
+    element.dataset.control = control.control;
+    element.dataset.kind = control.kind;
+    element.classList.toggle('bordered', control.border);
+    element.classList.toggle('centred', control.centred);
+    element.hidden = !control.visible;
+    const [left, top, width, height] = control.rect;
+    element.style.setProperty('--left', left / kTwipsPerPixel);
+    element.style.setProperty('--top', top / kTwipsPerPixel);
+    element.style.setProperty('--width', width / kTwipsPerPixel);
+    element.style.setProperty('--height', height / kTwipsPerPixel);
+    const name = fixedName(control);
+    if (element.tagName === 'IMG') {
+        element.alt = name ?? '';
+    } else if (name !== null && control.kind !== 'Frame' && control.kind !== 'Form') {
+        element.setAttribute('aria-label', name);
+    }
+    if (control.description) element.title = control.description;
+    return element;
+}
+
+export class MainWindow {
+    #model;
+    #root;
+    #controls = new Map(); // control name -> { layout, element }
+    #onTrigger;
+
+    // `onTrigger` opens the credits window when a counter box's keys spell the trigger word.
+    constructor(model, root, onTrigger) {
+        this.#model = model;
+        this.#root = root;
+        this.#onTrigger = onTrigger;
+        this.#build(model.layout());
+        model.onChange(() => this.refresh());
+        this.refresh();
+        this.#fitFrames();
+        window.addEventListener('resize', () => this.#fitFrames());
+    }
+
+    // On a narrow screen each frame stands alone in the column: it grows by up to half, so that
+    // its small controls become targets a finger can hit, but never beyond the screen's width.
+    #fitFrames() {
+        const room = this.#root.clientWidth - 2;
+        for (const { layout, element } of this.#controls.values()) {
+            if (layout.kind !== 'Frame') continue;
+            const width = layout.rect[2] / kTwipsPerPixel;
+            element.style.setProperty('--frame-sx', Math.min(kMostGrowth, room / width).toFixed(3));
+        }
+    }
+
+    element(control) {
+        return this.#controls.get(control)?.element ?? null;
+    }
+
+    #build(layout) {
+        const byName = new Map();
+        const ordered = [...layout].sort((a, b) => (a.tabIndex < 0) - (b.tabIndex < 0) || a.tabIndex - b.tabIndex);
+        for (const control of layout) {
+            const element = createElement(control);
+            byName.set(control.control, element);
+            this.#controls.set(control.control, { layout: control, element });
+        }
+        // Tab order follows document order: each container takes its children in tab order.
+        for (const control of ordered) {
+            const element = byName.get(control.control);
+            const parent = control.kind === 'Form' ? this.#root : byName.get(control.frame || 'Form1') ?? this.#root;
+            parent.append(element);
+            this.#connect(control, element);
+        }
+    }
+
+    #connect(control, element) {
+        const { name, index } = control;
+        if (control.kind === 'TextBox') {
+            this.#connectCounter(index, element);
+        } else if (kClickable.has(name) || control.kind === 'OptionButton' || name === 'Command1') {
+            element.addEventListener('click', () => this.#model.click(control.control));
+        }
+    }
+
+    #connectCounter(box, input) {
+        input.addEventListener('click', () => this.#model.click(`Text1(${box})`));
+        // The model sees each typed character before the box takes it, and may refuse it.
+        input.addEventListener('beforeinput', (event) => {
+            if (event.inputType !== 'insertText' || event.data === null) return;
+            let taken = '';
+            for (const character of event.data) {
+                const code = character.codePointAt(0) > 0xff ? 0x3f : character.codePointAt(0);
+                const { keyCode, trigger } = this.#model.keyPress(box, code);
+                if (keyCode !== 0) taken += String.fromCharCode(keyCode);
+                if (trigger) this.#onTrigger();
+            }
+            if (taken !== event.data) {
+                event.preventDefault();
+                if (taken !== '') {
+                    input.setRangeText(taken, input.selectionStart, input.selectionEnd, 'end');
+                    this.#edited(box, input);
+                }
+            }
+        });
+        input.addEventListener('input', () => this.#edited(box, input));
+    }
+
+    #edited(box, input) {
+        if (!this.#model.textChange(box, input.value)) this.refresh();
+    }
+
+    // Draws every control from the model's state.
+    refresh() {
+        const states = this.#model.snapshot();
+        for (const [control, [text, flags]] of Object.entries(states)) {
+            const entry = this.#controls.get(control);
+            if (entry === undefined) continue;
+            const { layout, element } = entry;
+            element.hidden = (flags & kVisible) === 0;
+            element.classList.toggle('bordered', (flags & kBorder) !== 0);
+            element.classList.toggle('red', (flags & kRedText) !== 0);
+            if (layout.kind === 'CheckBox' || layout.kind === 'OptionButton') {
+                element.checked = (flags & kChecked) !== 0;
+            } else if (layout.kind === 'TextBox') {
+                // Rewriting an unchanged text would move the caret under the user's fingers.
+                if (element.value !== text) element.value = text;
+            } else if (text !== null && element.textContent !== text) {
+                element.textContent = text;
+            }
+            if ((layout.name === 'Image4' && layout.index < 37) || layout.name === 'Image8') {
+                const pressed = String((flags & kBorder) !== 0);
+                if (element.getAttribute('aria-pressed') !== pressed) element.setAttribute('aria-pressed', pressed);
+            }
+            const name = stateName(layout, text, flags);
+            // Only what changed, so that a click redraws a few nodes and not the whole window.
+            if (name !== null && element.getAttribute('aria-label') !== name) element.setAttribute('aria-label', name);
+        }
+    }
+}

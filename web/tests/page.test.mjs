@@ -1,0 +1,253 @@
+// The web edition in headless Chromium: the page against the native model, its slots, share
+// links, offline use, accessibility and the phone layout.
+// Usage: node page.test.mjs SITE_DIR NATIVE_SEQUENCE_PASSWORDS SEQUENCES_FILE
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import { mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
+import { createRequire } from 'node:module';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { startServer } from '../tools/serve.mjs';
+import { control, launchBrowser, openPage, shownPassword } from './browser.mjs';
+
+const [site, nativeProgram, sequencesFile] = process.argv.slice(2);
+const axeSource = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+
+let server;
+let chromium;
+let url;
+before(async () => {
+    server = await startServer(site);
+    url = `http://127.0.0.1:${server.address().port}/`;
+    chromium = await launchBrowser();
+});
+after(async () => {
+    await chromium?.close();
+    server?.close();
+});
+
+// Each sequence's actions and the password the native model ends on.
+function sequences() {
+    const expected = new Map(execFileSync(nativeProgram, [sequencesFile], { encoding: 'utf8' })
+        .trim().split('\n').map((line) => line.split('\t')));
+    return readFileSync(sequencesFile, 'utf8').split('\n').filter((line) => line !== '' && !line.startsWith('#')).map((line) => {
+        const colon = line.indexOf(':');
+        const name = line.slice(0, colon);
+        return { name, actions: line.slice(colon + 1).trim().split(/\s+/u).filter(Boolean), expected: expected.get(name) };
+    });
+}
+
+async function menu(page, command) {
+    await page.$eval(`[data-command="${command}"]`, (button) => button.closest('details').open = true);
+    await page.click(`[data-command="${command}"]`);
+}
+
+async function play(page, action) {
+    const [verb, ...rest] = action.split(':');
+    const argument = rest.join(':');
+    switch (verb) {
+    case 'click':
+        await page.click(control(argument));
+        break;
+    case 'type': {
+        const [box, keys] = [argument.slice(0, argument.indexOf(':')), argument.slice(argument.indexOf(':') + 1)];
+        await page.click(control(`Text1(${box})`));
+        await page.keyboard.type(keys);
+        break;
+    }
+    case 'save':
+        await page.click(control(`Command2(${Number(argument) - 1})`));
+        break;
+    case 'load':
+        await page.click(control(`Command3(${Number(argument) - 1})`));
+        break;
+    case 'undo':
+    case 'redo':
+        await menu(page, verb);
+        break;
+    case 'new':
+        await menu(page, 'newGame');
+        break;
+    case 'everything':
+        await menu(page, 'everything');
+        break;
+    case 'enter':
+        await menu(page, 'enterPassword');
+        await page.type('#entryInput', argument);
+        await page.click('#entryLoad');
+        break;
+    default:
+        throw new Error(`unknown action ${action}`);
+    }
+}
+
+test('each action sequence ends on the native model\'s password', { timeout: 120000 }, async () => {
+    for (const sequence of sequences()) {
+        const { page, context } = await openPage(chromium.browser, url);
+        for (const action of sequence.actions) {
+            await play(page, action).catch((error) => assert.fail(`${sequence.name}, ${action}: ${error.message}`));
+        }
+        assert.equal(await shownPassword(page), sequence.expected, sequence.name);
+        await context.close();
+    }
+});
+
+test('slots survive a reload, download as the desktop\'s file and open from one', async () => {
+    const { page, context } = await openPage(chromium.browser, url);
+    await page.click(control('Label3(6)'));
+    await page.click(control('Image4(12)'));
+    const saved = await shownPassword(page);
+    await page.click(control('Command2(2)'));
+    await page.reload();
+    await page.waitForSelector('html[data-ready="true"]');
+    await menu(page, 'newGame');
+    assert.notEqual(await shownPassword(page), saved);
+    await page.click(control('Command3(2)'));
+    assert.equal(await shownPassword(page), saved);
+
+    // Download slot 3: the password and CR LF, named as the desktop names it.
+    const downloads = await mkdtemp(join(tmpdir(), 'quandrel-downloads-'));
+    const session = await chromium.browser.target().createCDPSession();
+    await session.send('Browser.setDownloadBehavior',
+        { behavior: 'allow', downloadPath: downloads, eventsEnabled: true, browserContextId: context.id });
+    const done = new Promise((resolve) => session.on('Browser.downloadProgress', (e) => e.state === 'completed' && resolve()));
+    await menu(page, 'downloadSlotFile');
+    await page.select('#slotNumber', '3');
+    await page.click('#slotOk');
+    await done;
+    assert.deepEqual(await readFile(join(downloads, 'sgame03.txt')), Buffer.from(`${saved}\r\n`, 'latin1'));
+
+    // Open a slot file made elsewhere: it goes into the slot its name says, and loads.
+    await menu(page, 'everything');
+    const everything = await shownPassword(page);
+    await menu(page, 'newGame');
+    const file = join(downloads, 'sgame05.txt');
+    await writeFile(file, `${everything}\r\n`, 'latin1');
+    const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'openSlotFile')]);
+    await chooser.accept([file]);
+    await page.waitForSelector('#slotDialog[open]');
+    assert.equal(await page.$eval('#slotNumber', (s) => s.value), '5');
+    await page.click('#slotOk');
+    await page.waitForFunction((p) => [...document.querySelectorAll('[data-control^="Label6("]')].map((l) => l.textContent).join('') === p, {}, everything);
+    await rm(downloads, { recursive: true, force: true });
+    await context.close();
+});
+
+test('a share link opens its state; one that does not check opens the entry dialog', { timeout: 60000 }, async () => {
+    const first = await openPage(chromium.browser, url);
+    await first.page.click(control('Label3(2)'));
+    await first.page.click(control('Image5(1)'));
+    const password = await shownPassword(first.page);
+    const link = first.page.url();
+    assert.ok(link.endsWith(`#${password}`));
+    await first.context.close();
+
+    const opened = await openPage(chromium.browser, link);
+    assert.equal(await shownPassword(opened.page), password);
+    await opened.context.close();
+
+    // One character mistyped as its look-alike: the dialog offers the password back.
+    const kLookAlike = { U: 'V', V: 'U', 0: 'O', O: '0', 1: 'I', I: '1', 5: 'S', S: '5', 8: 'B', B: '8', 2: 'Z', Z: '2' };
+    const at = [...password].findIndex((c) => c in kLookAlike);
+    const typo = password.slice(0, at) + kLookAlike[password[at]] + password.slice(at + 1);
+    const broken = await openPage(chromium.browser, `${url}#${typo}`);
+    await broken.page.waitForSelector('#entryDialog[open]');
+    const offered = await broken.page.$$eval('.correction', (buttons) => buttons.map((b) => b.textContent.replaceAll(' ', '')));
+    assert.ok(offered.includes(password), `corrections ${offered} lack ${password}`);
+    await broken.context.close();
+});
+
+test('the trigger word typed into a counter box opens the credits window; a key closes it', { timeout: 60000 }, async () => {
+    const { page, context } = await openPage(chromium.browser, url);
+    const before = await shownPassword(page);
+    await page.click(control('Text1(1)'));
+    await page.keyboard.type('trevanox');
+    await page.waitForSelector('#creditsDialog[open]');
+    await page.waitForFunction(() => parseInt(document.querySelector('#creditsDialog img').style.top, 10) < -2);
+    await page.keyboard.press('q');
+    await page.waitForSelector('#creditsDialog:not([open])');
+    // The letters themselves never reach the box: the counter is as the click left it.
+    assert.equal(await page.$eval(control('Text1(1)'), (box) => box.value), '');
+    assert.notEqual(await shownPassword(page), '');
+    assert.equal((await shownPassword(page)).length, before.length);
+    await context.close();
+});
+
+test('a second visit works offline', { timeout: 60000 }, async () => {
+    const { page, context } = await openPage(chromium.browser, url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.reload();
+    await page.waitForSelector('html[data-ready="true"]');
+    assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null));
+    await page.setOfflineMode(true);
+    await page.reload();
+    await page.waitForSelector('html[data-ready="true"]');
+    await page.click(control('Image4(2)'));
+    assert.equal((await shownPassword(page)).length, 45);
+    const pictures = await page.$$eval('img', (images) => images.filter((i) => !i.closest('[hidden]') && !i.closest('dialog')).map((i) => i.complete && i.naturalWidth > 0));
+    assert.ok(pictures.every(Boolean), 'every picture drawn offline');
+    await context.close();
+});
+
+for (const scheme of ['light', 'dark']) {
+    test(`axe finds no accessibility violations (${scheme})`, { timeout: 60000 }, async () => {
+        const { page, context } = await openPage(chromium.browser, url);
+        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
+        await page.click(control('Label3(4)'));
+        await page.addScriptTag({ content: axeSource });
+        const check = () => page.evaluate(async () => (await window.axe.run(document)).violations
+            .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
+        assert.deepEqual(await check(), []);
+        await menu(page, 'enterPassword');
+        await page.type('#entryInput', 'ABCD-O0');
+        assert.deepEqual(await check(), []);
+        await context.close();
+    });
+}
+
+test('at 390 x 844 no control is clipped or overlapped, and targets are 24 px or more', { timeout: 60000 }, async () => {
+    const { page, context } = await openPage(chromium.browser, url, { viewport: { width: 390, height: 844, isMobile: true, hasTouch: true } });
+    const problems = await page.evaluate(() => {
+        const found = [];
+        const width = document.documentElement.clientWidth;
+        const shown = [...document.querySelectorAll('#window [data-control]')]
+            .filter((e) => e.getClientRects().length > 0 && e.dataset.kind !== 'Form');
+        const box = (e) => e.getBoundingClientRect();
+        for (const e of shown) {
+            const r = box(e);
+            if (r.left < 0 || r.right > width) found.push(`${e.dataset.control} clipped at ${r.left}..${r.right}`);
+            const frame = e.parentElement.closest('fieldset');
+            if (frame) {
+                const f = box(frame);
+                if (r.left < f.left || r.right > f.right || r.top < f.top || r.bottom > f.bottom) found.push(`${e.dataset.control} outside its frame`);
+            }
+            const target = e.matches('button, input:not([disabled])');
+            if (target && (r.width < 24 || r.height < 24)) found.push(`${e.dataset.control} is ${r.width}x${r.height}`);
+        }
+        const inFrame = shown.filter((e) => e.dataset.kind !== 'Frame');
+        for (let i = 0; i < inFrame.length; ++i) {
+            for (let j = i + 1; j < inFrame.length; ++j) {
+                const a = box(inFrame[i]);
+                const b = box(inFrame[j]);
+                if (a.left < b.right - 0.5 && b.left < a.right - 0.5 && a.top < b.bottom - 0.5 && b.top < a.bottom - 0.5) {
+                    found.push(`${inFrame[i].dataset.control} overlaps ${inFrame[j].dataset.control}`);
+                }
+            }
+        }
+        const frames = shown.filter((e) => e.dataset.kind === 'Frame');
+        for (let i = 0; i < frames.length; ++i) {
+            for (let j = i + 1; j < frames.length; ++j) {
+                const a = box(frames[i]);
+                const b = box(frames[j]);
+                if (a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom) {
+                    found.push(`${frames[i].dataset.control} overlaps ${frames[j].dataset.control}`);
+                }
+            }
+        }
+        return found;
+    });
+    assert.deepEqual(problems, []);
+    await context.close();
+});

@@ -1,0 +1,100 @@
+// The web edition's speed and size, for the README and reviews; not a test. Usage:
+//   node web/tools/bench.mjs build-web/site [rounds]
+// Sizes: the .wasm, and the gzipped bytes the first view fetches and the offline cache adds.
+// Times: navigation to the first password shown, cold (new profile) and warm (second visit,
+// service worker); a click to the new password painted; model calls per second in the page.
+import { readFile, readdir } from 'node:fs/promises';
+import { join, relative } from 'node:path';
+import { gzipSync } from 'node:zlib';
+import { control, launchBrowser, openPage } from '../tests/browser.mjs';
+import { startServer } from './serve.mjs';
+
+const [site = 'build-web/site', roundsText = '5'] = process.argv.slice(2);
+const rounds = Number(roundsText);
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const gzipped = async (file) => gzipSync(await readFile(file), { level: 9 }).length;
+
+async function filesUnder(directory) {
+    const entries = await readdir(directory, { withFileTypes: true });
+    return (await Promise.all(entries.map((e) => (e.isDirectory() ? filesUnder(join(directory, e.name)) : [join(directory, e.name)])))).flat();
+}
+
+const server = await startServer(site);
+const url = `http://127.0.0.1:${server.address().port}/`;
+const chromium = await launchBrowser();
+
+const wasm = join(site, 'quandrel.wasm');
+console.log(`quandrel.wasm: ${(await readFile(wasm)).length} bytes, ${await gzipped(wasm)} gzipped`);
+
+// What the first view fetches, gzipped as a server would send it.
+{
+    const context = await chromium.browser.createBrowserContext();
+    const page = await context.newPage();
+    const fetched = new Set();
+    page.on('request', (request) => fetched.add(new URL(request.url()).pathname));
+    await page.goto(url, { waitUntil: 'networkidle0' });
+    let firstView = 0;
+    for (const path of fetched) firstView += await gzipped(join(site, path === '/' ? 'index.html' : path));
+    let all = 0;
+    for (const file of await filesUnder(site)) all += await gzipped(file);
+    console.log(`first view: ${fetched.size} files, ${firstView} bytes gzipped; whole site (offline cache): ${all} bytes gzipped`);
+    await context.close();
+}
+
+// Cold: a new context each round; warm: a second visit in the same context.
+const cold = [];
+const warm = [];
+for (let i = 0; i < rounds; ++i) {
+    const { page, context } = await openPage(chromium.browser, url);
+    cold.push(await page.evaluate(() => performance.getEntriesByName('quandrel-first-password')[0].startTime));
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.goto(url);
+    await page.waitForSelector('html[data-ready="true"]');
+    warm.push(await page.evaluate(() => performance.getEntriesByName('quandrel-first-password')[0].startTime));
+    await context.close();
+}
+console.log(`navigation to first password: cold median ${median(cold).toFixed(1)} ms (${cold.map((t) => t.toFixed(0)).join(', ')}), warm median ${median(warm).toFixed(1)} ms (${warm.map((t) => t.toFixed(0)).join(', ')})`);
+
+// Click to paint: from the click event to the frame after the new password is drawn.
+{
+    const { page, context } = await openPage(chromium.browser, url);
+    await page.evaluate(() => {
+        window.paintDelays = [];
+        document.addEventListener('click', (event) => {
+            requestAnimationFrame(() => setTimeout(() => window.paintDelays.push(performance.now() - event.timeStamp)));
+        }, true);
+    });
+    for (let i = 0; i < 20; ++i) {
+        await page.click(control(`Image4(${i % 30})`));
+        await new Promise((resolve) => setTimeout(resolve, 50));
+    }
+    const delays = await page.evaluate(() => window.paintDelays);
+    console.log(`click to paint: median ${median(delays).toFixed(1)} ms, worst ${Math.max(...delays).toFixed(1)} ms over ${delays.length} clicks`);
+
+    // Model calls per second in the page: an object click (encode and assembly) and a typed
+    // password entered (decode, encode and assembly), each through the page's own model module.
+    const rates = await page.evaluate(async () => {
+        const { loadModel } = await import('./model.js');
+        const model = await loadModel();
+        model.start();
+        const rate = (work) => {
+            const start = performance.now();
+            let n = 0;
+            while (performance.now() - start < 500) {
+                work(n++);
+            }
+            return n / ((performance.now() - start) / 1000);
+        };
+        const password = model.snapshot()['Label5'][0];
+        return {
+            click: rate((n) => model.click(`Image4(${n % 30})`)),
+            enter: rate(() => model.enterPassword(password)),
+            check: rate(() => model.checkPassword(password)),
+        };
+    });
+    console.log(`in the page: ${rates.click.toFixed(0)} object clicks/s, ${rates.enter.toFixed(0)} passwords entered/s, ${rates.check.toFixed(0)} passwords checked/s`);
+    await context.close();
+}
+
+await chromium.close();
+server.close();
