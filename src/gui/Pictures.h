@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QImage>
 #include <QPalette>
 #include <QPixmap>
 #include <QString>
@@ -12,17 +13,19 @@ namespace quandrel {
 // ratio up, at most 3, the finest drawn.
 int pictureRatio(qreal devicePixelRatio);
 
-// One of the window's pictures, compiled into this library; `path` is relative to the picture
-// folder, as in "objects/object00.gif". It is the drawing for `ratio` device pixels per pixel and
-// says so, so that its size in logical pixels is the same at every ratio. Null for an unknown
-// path or ratio.
-QPixmap loadPicture(const QString& path, int ratio);
+// The drawing of one of the window's pictures for `ratio` device pixels per pixel, and saying so,
+// with its soft edges as alpha, compiled into this library; `path` names the picture as the window's layout
+// does, as in "objects/object00.gif". Null for an unknown path or ratio.
+QImage loadDrawing(const QString& path, int ratio);
 
 // The ink of the pictures that are words on a window of this palette: their own dark ink where it
 // reads, else the palette's text colour, kept legible.
 QColor wordInk(const QPalette& palette);
 
-// As above; a picture that is words is drawn in the ink that reads on the palette's window.
+// The picture as a window of this palette shows it: the drawing blended onto the palette's window
+// colour, the words in the ink that reads there. It is the drawing for `ratio` device pixels per
+// pixel and says so, so that its size in logical pixels is the same at every ratio. Null for an
+// unknown path or ratio.
 QPixmap loadPicture(const QString& path, int ratio, const QPalette& palette);
 
 // The picture drawn for the finest of the application's screens, for the application's palette.
