@@ -114,9 +114,9 @@ QPixmap loadPicture(const QString& path, int ratio, const QPalette& palette)
     return QPixmap::fromImage(flattenedOnto(drawing, palette.color(QPalette::Window)));
 }
 
-QPixmap loadPicture(const QString& path)
+QPixmap loadPicture(const QString& path, const QPalette& palette)
 {
-    return loadPicture(path, pictureRatio(qGuiApp->devicePixelRatio()), QGuiApplication::palette());
+    return loadPicture(path, pictureRatio(qGuiApp->devicePixelRatio()), palette);
 }
 
 QIcon applicationIcon()

@@ -28,8 +28,8 @@ QColor wordInk(const QPalette& palette);
 // unknown path or ratio.
 QPixmap loadPicture(const QString& path, int ratio, const QPalette& palette);
 
-// The picture drawn for the finest of the application's screens, for the application's palette.
-QPixmap loadPicture(const QString& path);
+// The picture drawn for the finest of the application's screens, for a window of this palette.
+QPixmap loadPicture(const QString& path, const QPalette& palette);
 
 // The editor's own icon, for its windows.
 QIcon applicationIcon();

@@ -26,6 +26,7 @@ private slots:
     void softEdgesBlendIntoADarkWindow();
     void wordsTakeAnInkThatReads();
     void windowShowsTheDrawingForItsScreen();
+    void pictureFollowsAChangeOfTheme();
 
 private:
     static QString gifPath(const QString& picture, int ratio);
@@ -205,7 +206,7 @@ void PicturesTest::windowShowsTheDrawingForItsScreen()
     const int ratio = pictureRatio(qApp->devicePixelRatio());
     QCOMPARE(ratio, qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariableIntValue("QT_SCALE_FACTOR") : 1);
 
-    ClickablePicture widget(loadPicture(picture), nullptr);
+    ClickablePicture widget(picture, nullptr);
     QCOMPARE(widget.size(), QSize(36, 36));
     const QImage painted = widget.grab().toImage().convertToFormat(QImage::Format_ARGB32);
     const QImage gif = QImage(gifPath(picture, ratio)).convertToFormat(QImage::Format_ARGB32);
@@ -217,6 +218,29 @@ void PicturesTest::windowShowsTheDrawingForItsScreen()
             }
         }
     }
+}
+
+// A theme changed while the window is open: the words take the new text colour, and the soft
+// edges blend into the new window colour.
+void PicturesTest::pictureFollowsAChangeOfTheme()
+{
+    const QString words = QStringLiteral("objects/selectall.gif");
+    QWidget parent;
+    auto* widget = new ClickablePicture(words, &parent);
+    // As seen on the window, whatever the grab leaves transparent.
+    const auto seenOn = [](const QImage& image, const QPalette& palette) {
+        QImage seen(image.size(), QImage::Format_RGB32);
+        seen.fill(palette.color(QPalette::Window));
+        QImage unscaled = image;
+        unscaled.setDevicePixelRatio(1);
+        QPainter(&seen).drawImage(0, 0, unscaled);
+        return seen;
+    };
+    for (const QPalette& palette : {fusionDarkPalette(), fusionLightPalette()}) {
+        parent.setPalette(palette);
+        QCOMPARE(seenOn(widget->grab().toImage(), palette), seenOn(loadPicture(words, 1, palette).toImage(), palette));
+    }
+    QCOMPARE(seenOn(widget->grab().toImage(), fusionLightPalette()), onWindowGrey(QImage(gifPath(words, 1))));
 }
 
 } // namespace quandrel
