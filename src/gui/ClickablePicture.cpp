@@ -1,17 +1,22 @@
 #include "ClickablePicture.h"
 
 #include "KeyboardAccess.h"
+#include "Pictures.h"
 #include "PressableAccessible.h"
 #include "ThemeColours.h"
 
+#include <QEvent>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
+#include <utility>
+
 namespace quandrel {
 
-ClickablePicture::ClickablePicture(const QPixmap& picture, QWidget* parent) : QWidget(parent), m_picture(picture)
+ClickablePicture::ClickablePicture(QString picture, QWidget* parent)
+    : QWidget(parent), m_pictureName(std::move(picture)), m_picture(loadPicture(m_pictureName, palette()))
 {
     resize(m_picture.deviceIndependentSize().toSize());
     PressableAccessible::install();
@@ -31,6 +36,16 @@ void ClickablePicture::setBorder(bool on)
     const int frame = m_border ? 2 * kBorderWidth : 0;
     resize(m_picture.deviceIndependentSize().toSize() + QSize(frame, frame));
     update();
+}
+
+void ClickablePicture::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        // Soft edges are blended onto the window colour, and words take its text colour.
+        m_picture = loadPicture(m_pictureName, palette());
+        update();
+    }
 }
 
 void ClickablePicture::paintEvent(QPaintEvent*)

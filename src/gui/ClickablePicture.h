@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QPixmap>
+#include <QString>
 #include <QWidget>
 
 namespace quandrel {
 
-// A picture shown at its natural size that reports clicks. With its border on it draws a
+// One of the window's pictures (named as in "objects/object00.gif"), shown at its natural size as
+// a window of its palette shows it, also after a change of theme, and reporting clicks. With its border on it draws a
 // 2-pixel frame around the picture and grows by that frame to the right and downward; its
 // top-left corner never moves. With the keyboard access setting on, it takes focus and Space
 // or Enter clicks it.
@@ -15,7 +17,7 @@ class ClickablePicture final : public QWidget {
 public:
     static constexpr int kBorderWidth = 2;
 
-    ClickablePicture(const QPixmap& picture, QWidget* parent);
+    ClickablePicture(QString picture, QWidget* parent);
 
     void setBorder(bool on);
 
@@ -29,12 +31,14 @@ signals:
     void clicked();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QString m_pictureName;
     QPixmap m_picture;
     bool m_border = false;
 };

@@ -1,7 +1,6 @@
 #include "ControlPlacement.h"
 
 #include "ClickablePicture.h"
-#include "Pictures.h"
 #include "Twips.h"
 
 #include <QGroupBox>
@@ -40,7 +39,7 @@ void placeLabel(QLabel& label, const ControlLayout& control)
 
 ClickablePicture* createPicture(const ControlLayout& control, QWidget* parent)
 {
-    auto* picture = new ClickablePicture(loadPicture(layoutText(control.picture)), parent);
+    auto* picture = new ClickablePicture(layoutText(control.picture), parent);
     placeControl(*picture, control);
     return picture;
 }

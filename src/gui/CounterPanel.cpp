@@ -4,6 +4,7 @@
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
+#include "ThemeColours.h"
 
 #include <QAction>
 #include <QApplication>
@@ -97,9 +98,17 @@ void CounterPanel::refresh()
         }
         QPalette colours; // an empty palette inherits every colour it does not set
         if (controls.counterColour[i] == TextColour::Red) {
-            colours.setColor(QPalette::Text, QColor(0xFF, 0x00, 0x00));
+            colours.setColor(QPalette::Text, counterRedColour(palette()));
         }
         box->setPalette(colours);
+    }
+}
+
+void CounterPanel::changeEvent(QEvent* event)
+{
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        refresh(); // the red follows the theme
     }
 }
 

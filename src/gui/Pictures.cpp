@@ -1,32 +1,70 @@
 #include "Pictures.h"
 
-#include "BakedPictures.h"
+#include "Contrast.h"
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
+#include <QPalette>
 
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 
 // Q_INIT_RESOURCE declares the registration function in the enclosing namespace, so it must be
 // called from the global one.
 static void registerIconResource() { Q_INIT_RESOURCE(icon); }
+static void registerPictureResources() { Q_INIT_RESOURCE(window_pictures); }
 
 namespace quandrel {
 
 namespace {
 
 constexpr int kFinestRatio = 3;
+// Comfortable reading for text of any size.
+constexpr double kLegibleContrast = 4.5;
 
-const BakedPicture* findPicture(std::string_view path, int ratio)
+// The pictures that are words, drawn in one dark ink.
+const QString kWordPictures[] = {QStringLiteral("objects/noshield.gif"), QStringLiteral("objects/selectall.gif")};
+const QColor kInk(28, 28, 32);
+
+bool isWordPicture(const QString& path)
 {
-    const auto pictures = bakedPictures();
-    const auto key = [](const BakedPicture& picture) { return std::tie(picture.path, picture.ratio); };
-    const auto found =
-        std::lower_bound(pictures.begin(), pictures.end(), std::tie(path, ratio),
-                         [&](const BakedPicture& picture, const auto& wanted) { return key(picture) < wanted; });
-    return found != pictures.end() && key(*found) == std::tie(path, ratio) ? &*found : nullptr;
+    return std::find(std::begin(kWordPictures), std::end(kWordPictures), path) != std::end(kWordPictures);
+}
+
+// The drawing that keeps its soft edges as alpha, compiled in as a resource beside its ratio's
+// siblings: "objects/object00.gif" at 2 is ":/pictures/objects/object00@2x.png".
+QString drawingResource(const QString& path, int ratio)
+{
+    if (!path.endsWith(QStringLiteral(".gif"))) {
+        return {};
+    }
+    const QString suffix = ratio == 1 ? QStringLiteral(".png") : QStringLiteral("@%1x.png").arg(ratio);
+    return QStringLiteral(":/pictures/") + path.chopped(4) + suffix;
+}
+
+// The drawing with its soft edges blended onto the window colour, as the GIFs blend theirs onto
+// the light grey: on that grey the window shows exactly the GIFs' pixels, and on a dark window no
+// light rim. What is wholly transparent stays so, and shows whatever the picture lies on.
+QImage flattenedOnto(const QImage& drawing, const QColor& window)
+{
+    QImage seen(drawing.size(), QImage::Format_RGB32);
+    seen.setDevicePixelRatio(drawing.devicePixelRatio());
+    seen.fill(window);
+    QPainter painter(&seen);
+    painter.drawImage(0, 0, drawing);
+    painter.end();
+    seen.convertTo(QImage::Format_ARGB32);
+    for (int y = 0; y < seen.height(); ++y) {
+        const auto* in = reinterpret_cast<const QRgb*>(drawing.constScanLine(y));
+        auto* out = reinterpret_cast<QRgb*>(seen.scanLine(y));
+        for (int x = 0; x < seen.width(); ++x) {
+            if (qAlpha(in[x]) == 0) {
+                out[x] = 0;
+            }
+        }
+    }
+    return seen;
 }
 
 } // namespace
@@ -38,22 +76,48 @@ int pictureRatio(qreal devicePixelRatio)
     return std::clamp(wholeRatio, 1, kFinestRatio);
 }
 
-QPixmap loadPicture(const QString& path, int ratio)
+QImage loadDrawing(const QString& path, int ratio)
 {
-    const QByteArray name = path.toLatin1();
-    const BakedPicture* picture = findPicture(std::string_view(name.constData(), name.size()), ratio);
-    if (picture == nullptr) {
+    // A static library's resources are registered by hand, once, before the first use.
+    [[maybe_unused]] static const bool registered = (registerPictureResources(), true);
+    if (ratio < 1 || ratio > kFinestRatio) {
         return {};
     }
-    // The image only reads the compiled-in pixels; the pixmap takes its own copy.
-    QImage image(picture->pixels, picture->width, picture->height, picture->bytesPerLine, QImage::Format_Indexed8);
-    image.setColorTable(QList<QRgb>(picture->colours.begin(), picture->colours.end()));
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    const QString resource = drawingResource(path, ratio);
+    QImage drawing = resource.isEmpty() ? QImage() : QImage(resource).convertToFormat(QImage::Format_ARGB32);
+    drawing.setDevicePixelRatio(ratio);
+    return drawing;
 }
 
-QPixmap loadPicture(const QString& path) { return loadPicture(path, pictureRatio(qGuiApp->devicePixelRatio())); }
+QColor wordInk(const QPalette& palette)
+{
+    const QColor window = palette.color(QPalette::Window);
+    if (contrast::ratio(kInk, window) >= kLegibleContrast) {
+        return kInk;
+    }
+    return contrast::legibleAgainst(palette.color(QPalette::WindowText), window, kLegibleContrast);
+}
+
+QPixmap loadPicture(const QString& path, int ratio, const QPalette& palette)
+{
+    QImage drawing = loadDrawing(path, ratio);
+    if (drawing.isNull()) {
+        return {};
+    }
+    const QColor ink = wordInk(palette);
+    if (isWordPicture(path) && ink != kInk) {
+        // The words keep their soft edges and take the ink that reads on this window.
+        QPainter painter(&drawing);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(QRectF(QPointF(), drawing.deviceIndependentSize()), ink);
+    }
+    return QPixmap::fromImage(flattenedOnto(drawing, palette.color(QPalette::Window)));
+}
+
+QPixmap loadPicture(const QString& path, const QPalette& palette)
+{
+    return loadPicture(path, pictureRatio(qGuiApp->devicePixelRatio()), palette);
+}
 
 QIcon applicationIcon()
 {

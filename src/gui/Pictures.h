@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
+#include <QImage>
+#include <QPalette>
 #include <QPixmap>
 #include <QString>
 
@@ -10,14 +13,23 @@ namespace quandrel {
 // ratio up, at most 3, the finest drawn.
 int pictureRatio(qreal devicePixelRatio);
 
-// One of the window's pictures, compiled into this library; `path` is relative to the picture
-// folder, as in "objects/object00.gif". It is the drawing for `ratio` device pixels per pixel and
-// says so, so that its size in logical pixels is the same at every ratio. Null for an unknown
-// path or ratio.
-QPixmap loadPicture(const QString& path, int ratio);
+// The drawing of one of the window's pictures for `ratio` device pixels per pixel, and saying so,
+// with its soft edges as alpha, compiled into this library; `path` names the picture as the window's layout
+// does, as in "objects/object00.gif". Null for an unknown path or ratio.
+QImage loadDrawing(const QString& path, int ratio);
 
-// The picture drawn for the finest of the application's screens.
-QPixmap loadPicture(const QString& path);
+// The ink of the pictures that are words on a window of this palette: their own dark ink where it
+// reads, else the palette's text colour, kept legible.
+QColor wordInk(const QPalette& palette);
+
+// The picture as a window of this palette shows it: the drawing blended onto the palette's window
+// colour, the words in the ink that reads there. It is the drawing for `ratio` device pixels per
+// pixel and says so, so that its size in logical pixels is the same at every ratio. Null for an
+// unknown path or ratio.
+QPixmap loadPicture(const QString& path, int ratio, const QPalette& palette);
+
+// The picture drawn for the finest of the application's screens, for a window of this palette.
+QPixmap loadPicture(const QString& path, const QPalette& palette);
 
 // The editor's own icon, for its windows.
 QIcon applicationIcon();

@@ -5,8 +5,10 @@
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
 #include "PictureDescriptions.h"
+#include "ThemeColours.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QSignalBlocker>
 
 namespace quandrel {
@@ -49,6 +51,7 @@ void WorldPanel::createLayout()
         auto* flag = new QCheckBox(this);
         placeControl(*flag, flagLayout);
         flag->setEnabled(flagLayout.enabled);
+        flag->setPalette(disabledCheckBoxColours(palette()));
         const QString name = tr("World %1, flag %2: %3")
                                  .arg(i / kFlagsPerWorld + 1)
                                  .arg(i % kFlagsPerWorld + 1)
@@ -65,6 +68,17 @@ void WorldPanel::connectSignals()
     for (std::size_t w = 0; w < m_states.size(); ++w) {
         connect(m_states[w], &ClickableLabel::clicked, this,
                 [this, w] { m_document.model().Label3_Click(static_cast<int>(w)); });
+    }
+}
+
+void WorldPanel::changeEvent(QEvent* event)
+{
+    QGroupBox::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        // The flags' colours follow the theme.
+        for (QCheckBox* flag : m_flags) {
+            flag->setPalette(disabledCheckBoxColours(palette()));
+        }
     }
 }
 

@@ -21,6 +21,9 @@ class WorldPanel final : public QGroupBox {
 public:
     WorldPanel(EditorDocument& document, QWidget* parent);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createLayout();
     void connectSignals();

@@ -1,4 +1,6 @@
 #include "EditorWindowTest.h"
+#include "ThemePalettes.h"
+#include "gui/Contrast.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -18,6 +20,7 @@ private slots:
     void editingTheArrowsBox();
     void completingABoxFillsAnIncompleteOne();
     void everyCharacterKeyReachesTheKeyBuffer();
+    void redReadsOnADarkBox();
 
 private:
     QLineEdit* box(int index) const { return control<QLineEdit>(indexed("Text1", index)); }
@@ -148,6 +151,22 @@ void CounterPanelTest::everyCharacterKeyReachesTheKeyBuffer()
     QTest::keyClick(box(2), Qt::Key_Backspace);
     QCOMPARE(keyBuffer(), QStringLiteral("ab1\b"));
     QCOMPARE(box(2)->text(), QStringLiteral("1"));
+}
+
+// A dark theme's box would swallow the system's red; after a change of theme too, the red is
+// lifted until it reads, and the counters that are not red keep the theme's text.
+void CounterPanelTest::redReadsOnADarkBox()
+{
+    clickThenType(QStringLiteral("4")).simulate(box(0));
+    window().setPalette(fusionDarkPalette());
+    const QColor red = box(0)->palette().color(QPalette::Text);
+    const double ratio = contrast::ratio(red, box(0)->palette().color(QPalette::Base));
+    QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
+    QVERIFY(red.red() > red.green() && red.red() > red.blue());
+    QCOMPARE(box(1)->palette().color(QPalette::Text), fusionDarkPalette().color(QPalette::Text));
+
+    window().setPalette(QPalette());
+    QCOMPARE(box(0)->palette().color(QPalette::Text), kRed);
 }
 
 } // namespace quandrel

@@ -1,8 +1,13 @@
 #include "EditorWindowTest.h"
+#include "ThemePalettes.h"
+#include "gui/Contrast.h"
 
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QTest>
+
+#include <algorithm>
 
 namespace quandrel {
 
@@ -14,6 +19,7 @@ private slots:
     void clickingAWorldMakesItTheCurrentOne_data();
     void clickingAWorldMakesItTheCurrentOne();
     void flagBoxesIgnoreClicks();
+    void disabledFlagsShowOnADarkWindow();
 };
 
 void WorldPanelTest::clickingAWorldMakesItTheCurrentOne_data()
@@ -74,6 +80,35 @@ void WorldPanelTest::flagBoxesIgnoreClicks()
     clickOn(flag);
     QVERIFY(!flag->isChecked());
     QCOMPARE(shownPassword(), passwordOf(GameState{}));
+}
+
+// The flags are disabled, and a dark theme's disabled box would sink into the window: its outline
+// and its mark stand out as lines that shape a control should, also after a change of theme.
+void WorldPanelTest::disabledFlagsShowOnADarkWindow()
+{
+    window().setPalette(fusionDarkPalette());
+    QWidget* flag = control(indexed("Check1", 0));
+    QVERIFY(!flag->isEnabled());
+    const QImage unchecked = flag->grab().toImage();
+    clickOn(control(indexed("Label3", 3))); // world 1 is finished, its flags set
+    QVERIFY(control<QCheckBox>(indexed("Check1", 0))->isChecked());
+    const QImage checked = flag->grab().toImage();
+    QCOMPARE(checked.size(), unchecked.size());
+
+    const QColor window = fusionDarkPalette().color(QPalette::Window);
+    double outline = 1.0;
+    double mark = 1.0;
+    for (int y = 0; y < unchecked.height(); ++y) {
+        for (int x = 0; x < unchecked.width(); ++x) {
+            const QColor box = unchecked.pixelColor(x, y);
+            outline = std::max(outline, contrast::ratio(box, window));
+            // The mark is what the check adds, seen on what it covers.
+            const QColor ticked = checked.pixelColor(x, y);
+            mark = std::max(mark, contrast::ratio(ticked, box));
+        }
+    }
+    QVERIFY2(outline >= 3.0, qPrintable(QString::number(outline)));
+    QVERIFY2(mark >= 3.0, qPrintable(QString::number(mark)));
 }
 
 } // namespace quandrel
