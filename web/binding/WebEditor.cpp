@@ -5,11 +5,12 @@
 
 #include "ControlStates.h"
 #include "JsonText.h"
+#include "JudgementJson.h"
 #include "LayoutJson.h"
-#include "PasswordJudgement.h"
 #include "codec/Decoder.h"
 #include "codec/Password.h"
 #include "codec/PasswordCheck.h"
+#include "codec/RepairAsTyped.h"
 #include "editor/EditorHistory.h"
 #include "editor/EditorModel.h"
 #include "editor/Presets.h"
@@ -110,8 +111,15 @@ EMSCRIPTEN_KEEPALIVE const char* qp_enter_password(const char* password)
     return handBack("");
 }
 
-// What the entry dialog shows of a typed password: its problems and ranked corrections, as JSON.
-EMSCRIPTEN_KEEPALIVE const char* qp_check_password(const char* typed) { return handBack(judgePasswordJson(typed)); }
+// The entry dialog's judgement of a typed password: what to mark, what to say, and the ranked
+// corrections, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* qp_check_password(const char* typed) { return handBack(judgementJson(typed)); }
+
+// A chosen correction as the player typed: their blanks and dashes kept.
+EMSCRIPTEN_KEEPALIVE const char* qp_repair_as_typed(const char* typed, const char* repaired)
+{
+    return handBack(repairAsTyped(typed, repaired));
+}
 
 EMSCRIPTEN_KEEPALIVE void qp_new_game() { editor().model.applyPreset(newGamePreset(), "New game"); }
 

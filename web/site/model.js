@@ -21,6 +21,7 @@ export class EditorModel {
             loadSlot: f('qp_load_slot', 'string', ['number', 'string']),
             enterPassword: f('qp_enter_password', 'string', ['string']),
             checkPassword: f('qp_check_password', 'string', ['string']),
+            repairAsTyped: f('qp_repair_as_typed', 'string', ['string', 'string']),
             newGame: f('qp_new_game', null),
             everything: f('qp_everything', null),
             undo: f('qp_undo', null),
@@ -53,8 +54,13 @@ export class EditorModel {
     initialPassword() {
         return this.#api.initialPassword();
     }
+    // The entry dialog's judgement of what is typed: marks, sentences and ranked corrections.
     checkPassword(typed) {
-        return JSON.parse(this.#api.checkPassword(asBytes(typed)));
+        return JSON.parse(this.#api.checkPassword(typed));
+    }
+    // A chosen correction with the player's blanks and dashes kept.
+    repairAsTyped(typed, repaired) {
+        return this.#api.repairAsTyped(typed, repaired);
     }
 
     start() {
