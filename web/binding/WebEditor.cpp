@@ -18,6 +18,8 @@
 
 #include <emscripten/emscripten.h>
 
+#include <array>
+
 #include <memory>
 #include <string>
 
@@ -27,6 +29,7 @@ namespace {
 struct Editor {
     EditorModel model;
     EditorHistory history{model};
+    ControlStateChanges drawn; // what the page's window was last told
 };
 
 Editor& editor()
@@ -56,6 +59,13 @@ EMSCRIPTEN_KEEPALIVE void qp_start() { editor().model.Form_Load(); }
 
 // Every control the page draws, with its text and state, as one JSON object.
 EMSCRIPTEN_KEEPALIVE const char* qp_snapshot() { return handBack(controlStatesJson(editor().model)); }
+
+// The controls whose text or state changed since the last call, in the form of qp_snapshot:
+// what the window must redraw.
+EMSCRIPTEN_KEEPALIVE const char* qp_changes() { return handBack(editor().drawn.changesJson(editor().model)); }
+
+// The password the window shows.
+EMSCRIPTEN_KEEPALIVE const char* qp_password() { return handBack(editor().model.controls().password); }
 
 // Every control of the window with its place, caption and picture, as a JSON array.
 EMSCRIPTEN_KEEPALIVE const char* qp_layout() { return handBack(windowLayoutJson()); }
@@ -136,6 +146,26 @@ EMSCRIPTEN_KEEPALIVE const char* qp_history()
     const auto flag = [](bool on) { return on ? std::string("true") : std::string("false"); };
     return handBack("{\"canUndo\":" + flag(history.canUndo()) + ",\"undo\":" + jsonString(history.undoLabel()) +
                     ",\"canRedo\":" + flag(history.canRedo()) + ",\"redo\":" + jsonString(history.redoLabel()) + "}");
+}
+
+// For the speed benchmark: the time in milliseconds of `count` encodings of the shown state into
+// one buffer (decode 0), or of `count` decodings of its password (decode 1), in this runtime.
+EMSCRIPTEN_KEEPALIVE double qp_time_codec(int decode, int count)
+{
+    static volatile int sink = 0; // what the loop makes is kept, so that no work is left out
+    const GameState state = editor().model.shownState();
+    const std::string password = encodePassword(state);
+    std::array<char, kPasswordLength> buffer{};
+    const double start = emscripten_get_now();
+    for (int i = 0; i < count; ++i) {
+        if (decode != 0) {
+            sink = sink + decodeSlotText(password).values[0];
+        } else {
+            writePassword(state, buffer);
+            sink = sink + buffer[static_cast<std::size_t>(i % kPasswordLength)];
+        }
+    }
+    return emscripten_get_now() - start;
 }
 
 // The password every missing slot is created with.

@@ -72,8 +72,10 @@ export class EntryDialog {
             choose.textContent = c.shown;
             choose.setAttribute('aria-description', `${c.changes}: ${c.effect}`);
             choose.addEventListener('click', () => this.open(this.#model.repairAsTyped(this.#input.value, c.password)));
+            // As the desktop lists it: the password, then what changes, then what that means.
             const what = document.createElement('span');
-            what.textContent = ` ${c.changes}: ${c.effect}`;
+            what.className = 'correction-what';
+            what.textContent = `${c.changes}\n${c.effect}`;
             item.append(choose, what);
             return item;
         }));

@@ -14,6 +14,8 @@ export class EditorModel {
         this.#api = {
             start: f('qp_start', null),
             snapshot: f('qp_snapshot', 'string'),
+            changes: f('qp_changes', 'string'),
+            password: f('qp_password', 'string'),
             layout: f('qp_layout', 'string'),
             click: f('qp_click', 'number', ['string']),
             keyPress: f('qp_key_press', 'number', ['number', 'number']),
@@ -28,6 +30,7 @@ export class EditorModel {
             redo: f('qp_redo', null),
             history: f('qp_history', 'string'),
             initialPassword: f('qp_initial_password', 'string'),
+            timeCodec: f('qp_time_codec', 'number', ['number', 'number']),
         };
     }
 
@@ -43,6 +46,14 @@ export class EditorModel {
     // {"Image4(12)": [text or null, flags]} for every control the model keeps.
     snapshot() {
         return JSON.parse(this.#api.snapshot());
+    }
+    // The same for the controls that changed since the last call: what the window redraws.
+    changes() {
+        return JSON.parse(this.#api.changes());
+    }
+    // The password the window shows.
+    password() {
+        return this.#api.password();
     }
     // Every control of the window with its place, caption and picture.
     layout() {
@@ -61,6 +72,12 @@ export class EditorModel {
     // A chosen correction with the player's blanks and dashes kept.
     repairAsTyped(typed, repaired) {
         return this.#api.repairAsTyped(typed, repaired);
+    }
+
+    // For the speed benchmark: milliseconds for `count` encodings of the shown state, or
+    // decodings of its password.
+    timeCodec(decode, count) {
+        return this.#api.timeCodec(decode ? 1 : 0, count);
     }
 
     start() {

@@ -140,6 +140,7 @@ test('a share link opens its state; one that does not check opens the entry dial
     await first.page.click(control('Label3(2)'));
     await first.page.click(control('Image5(1)'));
     const password = await shownPassword(first.page);
+    await first.page.waitForFunction((p) => location.hash === `#${p}`, {}, password);
     const link = first.page.url();
     assert.ok(link.endsWith(`#${password}`));
     await first.context.close();
