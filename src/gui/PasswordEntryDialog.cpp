@@ -236,17 +236,15 @@ void PasswordEntryDialog::loadRequested()
     if (typed.checksumMatches()) {
         load(typed.password());
     } else {
-        confirmChecksum(typed.password());
+        confirmChecksum(typed.password(), typed.checksumQuestion());
     }
 }
 
-void PasswordEntryDialog::confirmChecksum(const std::string& password)
+void PasswordEntryDialog::confirmChecksum(const std::string& password, const QString& question)
 {
     // Not blocking: the question waits over the dialog, and the answer carries on from here.
-    auto* box = new QMessageBox(
-        QMessageBox::Question, tr("Checksum does not match"),
-        tr("%1\nLoad the password anyway? The window then shows it with its own checksum.").arg(m_checksum->text()),
-        QMessageBox::Yes | QMessageBox::No, this);
+    auto* box = new QMessageBox(QMessageBox::Question, tr("Checksum does not match"), question,
+                                QMessageBox::Yes | QMessageBox::No, this);
     box->setObjectName(QStringLiteral("checksumConfirmation"));
     box->button(QMessageBox::Yes)->setText(tr("Load anyway"));
     box->setDefaultButton(QMessageBox::No);

@@ -40,7 +40,7 @@ private:
     int correctionLinesHeight(int lines) const;
 
     void loadRequested();
-    void confirmChecksum(const std::string& password);
+    void confirmChecksum(const std::string& password, const QString& question);
     void load(const std::string& password);
     void useChosenCorrection();
 

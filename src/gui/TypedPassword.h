@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codec/PasswordCheck.h"
+#include "editor/PasswordJudgement.h"
 
 #include <QColor>
 #include <QString>
@@ -10,8 +10,8 @@
 
 namespace quandrel {
 
-// A typed or pasted password as the entry dialog judges it, and the texts in which the dialog
-// says so. Blanks, dashes and lower case are folded the way the codec reads a password.
+// The entry dialog's judgement of a typed or pasted password, in Qt's terms: the texts as
+// QStrings and the echo as rich text.
 class TypedPassword final {
 public:
     // A suggested correction, as the password to put in place of the typed one and what it does.
@@ -24,31 +24,24 @@ public:
 
     explicit TypedPassword(const QString& typed);
 
-    // As the codec reads it; a character beyond Latin-1 stands as '?', which no place accepts.
-    const std::string& password() const { return m_password; }
-    bool isEmpty() const { return m_password.empty(); }
-    // Every place holds a symbol of its own and the length is right; the checksum may differ.
-    bool loadable() const;
-    bool checksumMatches() const { return m_check.checksumMatches; }
+    const std::string& password() const { return m_judgement.password(); }
+    bool isEmpty() const { return m_judgement.isEmpty(); }
+    bool loadable() const { return m_judgement.loadable(); }
+    bool checksumMatches() const { return m_judgement.checksumMatches(); }
 
     // Rich text: groups of four, invalid and surplus characters in `problemColour`.
     QString echo(const QColor& problemColour) const;
     QString problems() const;
     QString checksumNote() const;
     QString lengthNote() const;
-    // Why the password cannot be loaded as it is, or what loading it involves.
     QString verdict() const;
+    QString checksumQuestion() const;
 
-    // Corrections, best first, for a password that is not valid, also one a character short or long.
     const std::vector<Correction>& corrections() const { return m_corrections; }
     QString correctionsNote() const;
 
 private:
-    std::vector<Correction> findCorrections() const;
-
-    std::vector<QString> m_characters; // after folding, each as typed, for the echo
-    std::string m_password;
-    PasswordCheck m_check;
+    PasswordJudgement m_judgement;
     std::vector<Correction> m_corrections;
 };
 

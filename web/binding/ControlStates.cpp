@@ -6,30 +6,43 @@
 
 #include <charconv>
 #include <optional>
+#include <vector>
 
 namespace quandrel::web {
 namespace {
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
+// Each control's name and its state as JSON, [text, flags], in the same order every time.
 class StatesWriter final {
 public:
     void add(const std::string& name, std::optional<std::string_view> text, int flags)
     {
-        m_json += m_json.empty() ? "{" : ",";
-        m_json += jsonString(name);
-        m_json += ":[";
-        m_json += text ? jsonString(*text) : std::string("null");
-        m_json += ',';
-        m_json += std::to_string(flags);
-        m_json += ']';
+        std::string state = "[";
+        state += text ? jsonString(*text) : std::string("null");
+        state += ',';
+        state += std::to_string(flags);
+        state += ']';
+        m_states.push_back({jsonString(name), std::move(state)});
     }
 
-    std::string finish() { return m_json + "}"; }
+    std::vector<ControlState> finish() { return std::move(m_states); }
 
 private:
-    std::string m_json;
+    std::vector<ControlState> m_states;
 };
+
+std::string asObject(const std::vector<ControlState>& states, const std::vector<bool>* only = nullptr)
+{
+    std::string json = "{";
+    for (std::size_t i = 0; i < states.size(); ++i) {
+        if (only == nullptr || (*only)[i]) {
+            json += json.size() > 1 ? "," : "";
+            json += states[i].name + ":" + states[i].state;
+        }
+    }
+    return json + "}";
+}
 
 std::string indexed(std::string_view name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
 
@@ -57,7 +70,9 @@ std::pair<std::string_view, int> splitName(std::string_view control)
 
 } // namespace
 
-std::string controlStatesJson(const EditorModel& model)
+namespace {
+
+std::vector<ControlState> controlStates(const EditorModel& model)
 {
     const EditorControls& c = model.controls();
     StatesWriter out;
@@ -91,6 +106,24 @@ std::string controlStatesJson(const EditorModel& model)
     out.add("Label5", c.password, flags(false, false));
     out.add("Label8", c.keyBuffer, flags(false, false));
     return out.finish();
+}
+
+} // namespace
+
+std::string controlStatesJson(const EditorModel& model) { return asObject(controlStates(model)); }
+
+std::string ControlStateChanges::changesJson(const EditorModel& model)
+{
+    std::vector<ControlState> states = controlStates(model);
+    std::vector<bool> changed(states.size(), true);
+    if (m_last.size() == states.size()) {
+        for (std::size_t i = 0; i < states.size(); ++i) {
+            changed[i] = states[i].state != m_last[i].state;
+        }
+    }
+    std::string json = asObject(states, &changed);
+    m_last = std::move(states);
+    return json;
 }
 
 bool clickControl(EditorModel& model, std::string_view control)

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quandrel {
 class EditorModel;
@@ -20,6 +21,23 @@ enum ControlFlag : int {
 // Every control whose text or state the model keeps, as {"Image4(12)": [text, flags], ...};
 // text is null for a control that shows none.
 std::string controlStatesJson(const EditorModel& model);
+
+// A control's name and state, each already JSON.
+struct ControlState {
+    std::string name;
+    std::string state;
+};
+
+// The controls whose state changed since the last call, as controlStatesJson writes them; every
+// control the first time. A click changes a handful of some two hundred, and the page redraws
+// only those.
+class ControlStateChanges final {
+public:
+    std::string changesJson(const EditorModel& model);
+
+private:
+    std::vector<ControlState> m_last;
+};
 
 // Forwards a click on the named control to its handler; false when the control takes no clicks.
 bool clickControl(EditorModel& model, std::string_view control);

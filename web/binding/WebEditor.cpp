@@ -5,17 +5,20 @@
 
 #include "ControlStates.h"
 #include "JsonText.h"
+#include "JudgementJson.h"
 #include "LayoutJson.h"
-#include "PasswordJudgement.h"
 #include "codec/Decoder.h"
 #include "codec/Password.h"
 #include "codec/PasswordCheck.h"
+#include "codec/RepairAsTyped.h"
 #include "editor/EditorHistory.h"
 #include "editor/EditorModel.h"
 #include "editor/Presets.h"
 #include "slots/SlotField.h"
 
 #include <emscripten/emscripten.h>
+
+#include <array>
 
 #include <memory>
 #include <string>
@@ -26,6 +29,7 @@ namespace {
 struct Editor {
     EditorModel model;
     EditorHistory history{model};
+    ControlStateChanges drawn; // what the page's window was last told
 };
 
 Editor& editor()
@@ -55,6 +59,13 @@ EMSCRIPTEN_KEEPALIVE void qp_start() { editor().model.Form_Load(); }
 
 // Every control the page draws, with its text and state, as one JSON object.
 EMSCRIPTEN_KEEPALIVE const char* qp_snapshot() { return handBack(controlStatesJson(editor().model)); }
+
+// The controls whose text or state changed since the last call, in the form of qp_snapshot:
+// what the window must redraw.
+EMSCRIPTEN_KEEPALIVE const char* qp_changes() { return handBack(editor().drawn.changesJson(editor().model)); }
+
+// The password the window shows.
+EMSCRIPTEN_KEEPALIVE const char* qp_password() { return handBack(editor().model.controls().password); }
 
 // Every control of the window with its place, caption and picture, as a JSON array.
 EMSCRIPTEN_KEEPALIVE const char* qp_layout() { return handBack(windowLayoutJson()); }
@@ -110,8 +121,15 @@ EMSCRIPTEN_KEEPALIVE const char* qp_enter_password(const char* password)
     return handBack("");
 }
 
-// What the entry dialog shows of a typed password: its problems and ranked corrections, as JSON.
-EMSCRIPTEN_KEEPALIVE const char* qp_check_password(const char* typed) { return handBack(judgePasswordJson(typed)); }
+// The entry dialog's judgement of a typed password: what to mark, what to say, and the ranked
+// corrections, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* qp_check_password(const char* typed) { return handBack(judgementJson(typed)); }
+
+// A chosen correction as the player typed: their blanks and dashes kept.
+EMSCRIPTEN_KEEPALIVE const char* qp_repair_as_typed(const char* typed, const char* repaired)
+{
+    return handBack(repairAsTyped(typed, repaired));
+}
 
 EMSCRIPTEN_KEEPALIVE void qp_new_game() { editor().model.applyPreset(newGamePreset(), "New game"); }
 
@@ -128,6 +146,26 @@ EMSCRIPTEN_KEEPALIVE const char* qp_history()
     const auto flag = [](bool on) { return on ? std::string("true") : std::string("false"); };
     return handBack("{\"canUndo\":" + flag(history.canUndo()) + ",\"undo\":" + jsonString(history.undoLabel()) +
                     ",\"canRedo\":" + flag(history.canRedo()) + ",\"redo\":" + jsonString(history.redoLabel()) + "}");
+}
+
+// For the speed benchmark: the time in milliseconds of `count` encodings of the shown state into
+// one buffer (decode 0), or of `count` decodings of its password (decode 1), in this runtime.
+EMSCRIPTEN_KEEPALIVE double qp_time_codec(int decode, int count)
+{
+    static volatile int sink = 0; // what the loop makes is kept, so that no work is left out
+    const GameState state = editor().model.shownState();
+    const std::string password = encodePassword(state);
+    std::array<char, kPasswordLength> buffer{};
+    const double start = emscripten_get_now();
+    for (int i = 0; i < count; ++i) {
+        if (decode != 0) {
+            sink = sink + decodeSlotText(password).values[0];
+        } else {
+            writePassword(state, buffer);
+            sink = sink + buffer[static_cast<std::size_t>(i % kPasswordLength)];
+        }
+    }
+    return emscripten_get_now() - start;
 }
 
 // The password every missing slot is created with.

@@ -1,21 +1,10 @@
-// The "Enter password" dialog: the model judges what is typed, the dialog says so and offers the
-// model's corrections, best first.
-const kPasswordLength = 45;
-const kBodyLength = 43;
-const kListedProblems = 4;
+// The "Enter password" dialog: the model judges what is typed and words what it finds; the
+// dialog draws that and offers the model's corrections, best first.
+const kMarkElement = { invalid: 'mark', surplus: 's' };
 
-const inGroups = (text) => text.match(/.{1,4}/gu)?.join(' ') ?? '';
-
-function describeChange(change) {
-    if (change.edit === 'insert') return `character ${change.position}: ${change.to} put back`;
-    if (change.edit === 'remove') return `character ${change.position}: ${change.from} taken out`;
-    const text = `character ${change.position}: ${change.from} → ${change.to}`;
-    return change.lookAlike ? `${text} (look-alike)` : text;
-}
-
-function describeEffect(effect) {
-    if (effect.length === 0) return 'changes no field';
-    return effect.map((e) => (e.before === '' ? `${e.name} = ${e.after}` : `${e.name} ${e.before} → ${e.after}`)).join(', ');
+function paragraph(element, text) {
+    element.textContent = text;
+    element.hidden = text === '';
 }
 
 export class EntryDialog {
@@ -51,86 +40,56 @@ export class EntryDialog {
         const judged = this.#model.checkPassword(this.#input.value);
         this.#judged = judged;
         const $ = (id) => this.#dialog.querySelector(id);
-        const bad = new Set(judged.problems.map((p) => p.position));
         const echo = $('#entryEcho');
         echo.replaceChildren();
-        [...judged.password].forEach((character, i) => {
-            if (i > 0 && i % 4 === 0) echo.append(' ');
-            const place = i + 1;
-            if (place > kPasswordLength || bad.has(place)) {
-                const mark = document.createElement(place > kPasswordLength ? 's' : 'mark');
-                mark.textContent = character;
-                echo.append(mark);
-            } else {
-                echo.append(character);
+        judged.groups.forEach((group, i) => {
+            if (i > 0) echo.append(' ');
+            for (const [text, mark] of group) {
+                if (mark === '') {
+                    echo.append(text);
+                } else {
+                    const marked = document.createElement(kMarkElement[mark]);
+                    marked.textContent = text;
+                    echo.append(marked);
+                }
             }
         });
-        const length = judged.length;
-        $('#entryLength').textContent =
-            length === 0 || length === kPasswordLength ? ''
-                : length < kPasswordLength ? `${length} of ${kPasswordLength} characters`
-                    : `${length} characters: ${length - kPasswordLength} more than a password has`;
-        const problems = $('#entryProblems');
-        problems.replaceChildren(...judged.problems.slice(0, kListedProblems).map((p) => {
+        echo.hidden = judged.groups.length === 0;
+        paragraph($('#entryLength'), judged.lengthNote);
+        $('#entryProblems').replaceChildren(...judged.problems.map((line) => {
             const item = document.createElement('li');
-            item.textContent = `Character ${p.position}, ${p.character}, is not valid there: that place takes one of ${[...p.accepted].sort().join('')}.`;
+            item.textContent = line;
             return item;
         }));
-        if (judged.problems.length > kListedProblems) {
-            const more = document.createElement('li');
-            more.textContent = `and ${judged.problems.length - kListedProblems} more characters not valid at their places`;
-            problems.append(more);
-        }
-        const bodyInvalid = judged.problems.some((p) => p.position <= kBodyLength);
-        $('#entryChecksum').textContent =
-            judged.expectedChecksum === '' || bodyInvalid || length > kPasswordLength ? ''
-                : length < kPasswordLength ? `The checksum of these characters is ${judged.expectedChecksum}.`
-                    : judged.checksumMatches ? `Checksum ${judged.expectedChecksum} matches.`
-                        : `Checksum ${judged.password.slice(kBodyLength)} does not match: the characters before it give ${judged.expectedChecksum}.`;
-        $('#entryVerdict').textContent = this.#verdict(judged);
-        const corrections = $('#entryCorrections');
-        corrections.replaceChildren(...judged.corrections.map((c) => {
+        paragraph($('#entryChecksum'), judged.checksumNote);
+        $('#entryVerdict').textContent = judged.verdict;
+        paragraph($('#entryCorrectionsNote'), judged.correctionsNote);
+        $('#entryCorrections').replaceChildren(...judged.corrections.map((c) => {
             const item = document.createElement('li');
             const choose = document.createElement('button');
             choose.type = 'button';
             choose.className = 'correction';
-            choose.textContent = inGroups(c.password);
-            choose.setAttribute('aria-description', `${c.changes.map(describeChange).join('; ')}: ${describeEffect(c.effect)}`);
-            choose.addEventListener('click', () => this.open(c.password));
+            choose.textContent = c.shown;
+            choose.setAttribute('aria-description', `${c.changes}: ${c.effect}`);
+            choose.addEventListener('click', () => this.open(this.#model.repairAsTyped(this.#input.value, c.password)));
+            // As the desktop lists it: the password, then what changes, then what that means.
             const what = document.createElement('span');
-            what.textContent = ` ${c.changes.map(describeChange).join('; ')}: ${describeEffect(c.effect)}`;
+            what.className = 'correction-what';
+            what.textContent = `${c.changes}\n${c.effect}`;
             item.append(choose, what);
             return item;
         }));
-        $('#entryCorrectionsNote').textContent =
-            judged.valid ? '' : judged.corrections.length > 0 ? 'Likely corrections, best first; choose one to put it in the box:'
-                : length === kPasswordLength ? 'No change of one or two characters makes this a valid password.' : '';
-        $('#entryLoad').disabled = !this.#loadable(judged);
-    }
-
-    #loadable(judged) {
-        return judged.length === kPasswordLength && judged.problems.length === 0;
-    }
-
-    #verdict(judged) {
-        if (judged.length === 0) return 'Type or paste a password.';
-        const reasons = [];
-        const invalid = judged.problems.length;
-        if (invalid === 1) reasons.push('a character is not valid at its place');
-        if (invalid > 1) reasons.push(`${invalid} characters are not valid at their places`);
-        if (judged.length !== kPasswordLength) reasons.push(`it has ${judged.length} characters, not ${kPasswordLength}`);
-        if (reasons.length > 0) return `Cannot load: ${reasons.join(', and ')}.`;
-        if (!judged.checksumMatches) return 'The checksum does not match: Load asks before it loads this password.';
-        return 'A valid password: Load shows it in the window.';
+        const load = $('#entryLoad');
+        load.textContent = 'Load';
+        load.disabled = !judged.loadable;
     }
 
     #load() {
         const judged = this.#judged;
-        if (judged === null || !this.#loadable(judged)) return;
+        if (judged === null || !judged.loadable) return;
         if (!judged.checksumMatches && !this.#confirming) {
             this.#confirming = true;
-            this.#dialog.querySelector('#entryVerdict').textContent =
-                'The checksum does not match. Load again to load it anyway: the window then shows it with its own checksum.';
+            this.#dialog.querySelector('#entryVerdict').textContent = judged.checksumQuestion;
             this.#dialog.querySelector('#entryLoad').textContent = 'Load anyway';
             return;
         }

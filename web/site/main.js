@@ -7,6 +7,7 @@ import { SlotError, SlotStore, slotFileBytes, slotFileName } from './slots.js';
 import { MainWindow } from './window.js';
 
 const $ = (selector) => document.querySelector(selector);
+const kAddressDelay = 300; // milliseconds after the last change
 
 function showMessage(title, text) {
     $('#messageTitle').textContent = title;
@@ -30,7 +31,7 @@ async function main() {
     const credits = new CreditsWindow($('#creditsDialog'));
     const window_ = new MainWindow(model, $('#window'), () => credits.open());
     const entry = new EntryDialog(model, $('#entryDialog'));
-    const password = () => model.snapshot()['Label5'][0];
+    const password = () => model.password();
 
     // Share links: a password that checks opens its state; one that does not opens the entry
     // dialog with its corrections.
@@ -44,8 +45,20 @@ async function main() {
         }
     }
     performance.mark('quandrel-first-password');
-    const showInAddress = () => history.replaceState(null, '', `#${password()}`);
-    model.onChange(showInAddress);
+    // Rewriting the address costs a same-document navigation and a fresh look at the icon,
+    // several milliseconds: it waits until the clicks pause, so that it never delays a paint.
+    let addressTimer = null;
+    const showInAddress = () => {
+        clearTimeout(addressTimer);
+        addressTimer = null;
+        const hash = `#${password()}`;
+        if (location.hash !== hash) history.replaceState(null, '', hash);
+    };
+    model.onChange(() => {
+        clearTimeout(addressTimer);
+        addressTimer = setTimeout(showInAddress, kAddressDelay);
+    });
+    window.addEventListener('pagehide', showInAddress);
     showInAddress();
 
     // The slot buttons.
@@ -152,6 +165,7 @@ async function main() {
             entry.open(text);
         },
         copyLink: async () => {
+            showInAddress();
             await navigator.clipboard.writeText(location.href);
             announce('Link copied.');
         },
@@ -170,10 +184,13 @@ async function main() {
         const steps = model.history();
         const undo = $('[data-command="undo"]');
         const redo = $('[data-command="redo"]');
-        undo.disabled = !steps.canUndo;
-        redo.disabled = !steps.canRedo;
-        undo.textContent = steps.undo === '' ? 'Undo' : `Undo ${steps.undo}`;
-        redo.textContent = steps.redo === '' ? 'Redo' : `Redo ${steps.redo}`;
+        // Only what changed: a new caption costs a layout of the menu.
+        const show = (button, can, caption) => {
+            if (button.disabled !== !can) button.disabled = !can;
+            if (button.textContent !== caption) button.textContent = caption;
+        };
+        show(undo, steps.canUndo, steps.undo === '' ? 'Undo' : `Undo ${steps.undo}`);
+        show(redo, steps.canRedo, steps.redo === '' ? 'Redo' : `Redo ${steps.redo}`);
     };
     model.onChange(refreshMenus);
     refreshMenus();

@@ -14,6 +14,8 @@ export class EditorModel {
         this.#api = {
             start: f('qp_start', null),
             snapshot: f('qp_snapshot', 'string'),
+            changes: f('qp_changes', 'string'),
+            password: f('qp_password', 'string'),
             layout: f('qp_layout', 'string'),
             click: f('qp_click', 'number', ['string']),
             keyPress: f('qp_key_press', 'number', ['number', 'number']),
@@ -21,12 +23,14 @@ export class EditorModel {
             loadSlot: f('qp_load_slot', 'string', ['number', 'string']),
             enterPassword: f('qp_enter_password', 'string', ['string']),
             checkPassword: f('qp_check_password', 'string', ['string']),
+            repairAsTyped: f('qp_repair_as_typed', 'string', ['string', 'string']),
             newGame: f('qp_new_game', null),
             everything: f('qp_everything', null),
             undo: f('qp_undo', null),
             redo: f('qp_redo', null),
             history: f('qp_history', 'string'),
             initialPassword: f('qp_initial_password', 'string'),
+            timeCodec: f('qp_time_codec', 'number', ['number', 'number']),
         };
     }
 
@@ -43,6 +47,14 @@ export class EditorModel {
     snapshot() {
         return JSON.parse(this.#api.snapshot());
     }
+    // The same for the controls that changed since the last call: what the window redraws.
+    changes() {
+        return JSON.parse(this.#api.changes());
+    }
+    // The password the window shows.
+    password() {
+        return this.#api.password();
+    }
     // Every control of the window with its place, caption and picture.
     layout() {
         return JSON.parse(this.#api.layout());
@@ -53,8 +65,19 @@ export class EditorModel {
     initialPassword() {
         return this.#api.initialPassword();
     }
+    // The entry dialog's judgement of what is typed: marks, sentences and ranked corrections.
     checkPassword(typed) {
-        return JSON.parse(this.#api.checkPassword(asBytes(typed)));
+        return JSON.parse(this.#api.checkPassword(typed));
+    }
+    // A chosen correction with the player's blanks and dashes kept.
+    repairAsTyped(typed, repaired) {
+        return this.#api.repairAsTyped(typed, repaired);
+    }
+
+    // For the speed benchmark: milliseconds for `count` encodings of the shown state, or
+    // decodings of its password.
+    timeCodec(decode, count) {
+        return this.#api.timeCodec(decode ? 1 : 0, count);
     }
 
     start() {

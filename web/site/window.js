@@ -1,5 +1,5 @@
 // The main window, built once from the model's layout table and redrawn from the model's
-// snapshot after every change. Clicks and keys go to the model; nothing here decides anything.
+// changed control states after every change. Clicks and keys go to the model; nothing here decides anything.
 import { fixedName, stateName } from './names.js';
 
 const kTwipsPerPixel = 15;
@@ -184,12 +184,13 @@ export class MainWindow {
     }
 
     #edited(box, input) {
-        if (!this.#model.textChange(box, input.value)) this.refresh();
+        // Refused, the box shows the model's text again, which has not changed.
+        if (!this.#model.textChange(box, input.value)) this.refresh({ all: true });
     }
 
-    // Draws every control from the model's state.
-    refresh() {
-        const states = this.#model.snapshot();
+    // Draws the controls the model changed since the last drawing, or every control.
+    refresh({ all = false } = {}) {
+        const states = all ? this.#model.snapshot() : this.#model.changes();
         for (const [control, [text, flags]] of Object.entries(states)) {
             const entry = this.#controls.get(control);
             if (entry === undefined) continue;

@@ -140,6 +140,7 @@ test('a share link opens its state; one that does not check opens the entry dial
     await first.page.click(control('Label3(2)'));
     await first.page.click(control('Image5(1)'));
     const password = await shownPassword(first.page);
+    await first.page.waitForFunction((p) => location.hash === `#${p}`, {}, password);
     const link = first.page.url();
     assert.ok(link.endsWith(`#${password}`));
     await first.context.close();
@@ -156,6 +157,13 @@ test('a share link opens its state; one that does not check opens the entry dial
     await broken.page.waitForSelector('#entryDialog[open]');
     const offered = await broken.page.$$eval('.correction', (buttons) => buttons.map((b) => b.textContent.replaceAll(' ', '')));
     assert.ok(offered.includes(password), `corrections ${offered} lack ${password}`);
+    // Chosen, the correction replaces the typo in the box, and it loads.
+    const choice = offered.indexOf(password);
+    await broken.page.$$eval('.correction', (buttons, i) => buttons[i].click(), choice);
+    assert.equal(await broken.page.$eval('#entryInput', (input) => input.value), password);
+    await broken.page.click('#entryLoad');
+    await broken.page.waitForSelector('#entryDialog:not([open])');
+    assert.equal(await shownPassword(broken.page), password);
     await broken.context.close();
 });
 

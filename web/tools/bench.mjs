@@ -1,15 +1,17 @@
 // The web edition's speed and size, for the README and reviews; not a test. Usage:
-//   node web/tools/bench.mjs build-web/site [rounds]
+//   node web/tools/bench.mjs build-web/site [rounds] [native build, for codec_bench]
 // Sizes: the .wasm, and the gzipped bytes the first view fetches and the offline cache adds.
 // Times: navigation to the first password shown, cold (new profile) and warm (second visit,
-// service worker); a click to the new password painted; model calls per second in the page.
+// service worker); a click to the new password painted; model calls per second in the page;
+// the codec's encode and decode rates in the page against the native codec_bench, alternating.
+import { execFileSync } from 'node:child_process';
 import { readFile, readdir } from 'node:fs/promises';
 import { join, relative } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { control, launchBrowser, openPage } from '../tests/browser.mjs';
 import { startServer } from './serve.mjs';
 
-const [site = 'build-web/site', roundsText = '5'] = process.argv.slice(2);
+const [site = 'build-web/site', roundsText = '5', nativeBuild = 'build'] = process.argv.slice(2);
 const rounds = Number(roundsText);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const gzipped = async (file) => gzipSync(await readFile(file), { level: 9 }).length;
@@ -64,9 +66,11 @@ console.log(`navigation to first password: cold median ${median(cold).toFixed(1)
             requestAnimationFrame(() => setTimeout(() => window.paintDelays.push(performance.now() - event.timeStamp)));
         }, true);
     });
+    // A person's pace, so that what the page defers until the clicks pause (the address) runs
+    // between them as it would.
     for (let i = 0; i < 20; ++i) {
         await page.click(control(`Image4(${i % 30})`));
-        await new Promise((resolve) => setTimeout(resolve, 50));
+        await new Promise((resolve) => setTimeout(resolve, 400));
     }
     const delays = await page.evaluate(() => window.paintDelays);
     console.log(`click to paint: median ${median(delays).toFixed(1)} ms, worst ${Math.max(...delays).toFixed(1)} ms over ${delays.length} clicks`);
@@ -85,7 +89,7 @@ console.log(`navigation to first password: cold median ${median(cold).toFixed(1)
             }
             return n / ((performance.now() - start) / 1000);
         };
-        const password = model.snapshot()['Label5'][0];
+        const password = model.password();
         return {
             click: rate((n) => model.click(`Image4(${n % 30})`)),
             enter: rate(() => model.enterPassword(password)),
@@ -93,6 +97,56 @@ console.log(`navigation to first password: cold median ${median(cold).toFixed(1)
         };
     });
     console.log(`in the page: ${rates.click.toFixed(0)} object clicks/s, ${rates.enter.toFixed(0)} passwords entered/s, ${rates.check.toFixed(0)} passwords checked/s`);
+    await context.close();
+}
+
+// The codec in the page (the shipped module, encoding the state "Everything" shows into one
+// buffer and decoding its password) against native codec_bench (EncodePasswordIntoBuffer and
+// DecodePassword over random states), one of each a round.
+{
+    const { page, context } = await openPage(chromium.browser, url);
+    // One module for every round, so that rounds after the first run the optimised code that
+    // the engine tiers up to.
+    const pageRates = () => page.evaluate(async () => {
+        if (window.benchModel === undefined) {
+            const { loadModel } = await import('./model.js');
+            window.benchModel = await loadModel();
+            window.benchModel.start();
+            window.benchModel.everything();
+        }
+        const model = window.benchModel;
+        // Doubled until a run lasts long enough for the clock.
+        const rate = (decode) => {
+            for (let count = 1000; ; count *= 2) {
+                const ms = model.timeCodec(decode, count);
+                if (ms >= 250) return count / (ms / 1000);
+            }
+        };
+        return { encode: rate(false), decode: rate(true) };
+    });
+    const nativeRates = () => {
+        const report = JSON.parse(execFileSync(join(nativeBuild, 'bench', 'codec_bench'), [
+            '--benchmark_filter=^(EncodePasswordIntoBuffer|DecodePassword)$', '--benchmark_format=json',
+            '--benchmark_min_time=0.25'], { encoding: 'utf8' }));
+        const rateOf = (name) => report.benchmarks.find((b) => b.name === name)['passwords/s'];
+        return { encode: rateOf('EncodePasswordIntoBuffer'), decode: rateOf('DecodePassword') };
+    };
+    const inPage = [];
+    const native = [];
+    // The service worker's first caching done, and the engine's optimised code in place.
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await pageRates();
+    await pageRates();
+    for (let i = 0; i < rounds; ++i) {
+        inPage.push(await pageRates());
+        native.push(nativeRates());
+    }
+    for (const kind of ['encode', 'decode']) {
+        const web = median(inPage.map((r) => r[kind]));
+        const own = median(native.map((r) => r[kind]));
+        const ratios = inPage.map((r, i) => (r[kind] / native[i][kind]).toFixed(2));
+        console.log(`${kind}: page ${(web / 1e6).toFixed(2)} M/s, native ${(own / 1e6).toFixed(2)} M/s, page/native ${(web / own).toFixed(2)} (rounds ${ratios.join(', ')})`);
+    }
     await context.close();
 }
 
