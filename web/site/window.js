@@ -12,10 +12,14 @@ const kRedText = 8;
 
 const px = (twips) => `${twips / kTwipsPerPixel}px`;
 
-// "objects/object00.gif" with its 2x and 3x drawings.
+// The pictures that are words, drawn in one dark ink: on a dark window they take a light one.
+const kWordPictures = new Set(['objects/noshield.gif', 'objects/selectall.gif']);
+
+// "objects/object00.gif" as the drawing that keeps its soft edges as alpha, so that it lies on
+// a window of any colour, with its 2x and 3x drawings.
 function pictureSources(picture) {
     const stem = picture.replace(/\.gif$/u, '');
-    return { src: picture, srcset: `${picture} 1x, ${stem}@2x.gif 2x, ${stem}@3x.gif 3x` };
+    return { src: `${stem}.png`, srcset: `${stem}.png 1x, ${stem}@2x.png 2x, ${stem}@3x.png 3x` };
 }
 
 // The picture at its natural size, which its place gives; sized before it loads, so that
@@ -27,6 +31,7 @@ function picture(control) {
     image.height = control.rect[3] / kTwipsPerPixel;
     image.alt = '';
     image.draggable = false;
+    image.classList.toggle('words', kWordPictures.has(control.picture));
     return image;
 }
 

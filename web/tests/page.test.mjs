@@ -215,6 +215,64 @@ for (const scheme of ['light', 'dark']) {
     });
 }
 
+// The drawings lie on the window itself in either scheme: each keeps its soft edges as alpha
+// (no ground of another colour around it), and the words' ink reads on the window.
+for (const scheme of ['light', 'dark']) {
+    test(`pictures lie on the ${scheme} window with soft edges, and the words read`, { timeout: 60000 }, async () => {
+        const { page, context } = await openPage(chromium.browser, url);
+        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
+        const problems = await page.evaluate(async () => {
+            const found = [];
+            const channels = (css) => css.match(/[\d.]+/gu).map(Number);
+            const luminance = (rgb) => {
+                const [r, g, b] = rgb.map((v) => {
+                    const c = v / 255;
+                    return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4;
+                });
+                return 0.2126 * r + 0.7152 * g + 0.0722 * b;
+            };
+            const contrast = (a, b) => {
+                const [light, dark] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+                return (light + 0.05) / (dark + 0.05);
+            };
+            const windowColour = channels(getComputedStyle(document.body).backgroundColor).slice(0, 3);
+            const images = [...document.querySelectorAll('#window img')].filter((i) => !i.closest('[hidden]'));
+            await Promise.all(images.map((i) => i.decode()));
+            for (const image of images) {
+                const name = image.closest('[data-control]').dataset.control;
+                const holder = image.closest('[data-kind="Picture"]');
+                if (channels(getComputedStyle(holder).backgroundColor)[3] !== 0) found.push(`${name} has a ground`);
+                const canvas = document.createElement('canvas');
+                canvas.width = image.naturalWidth;
+                canvas.height = image.naturalHeight;
+                const drawing = canvas.getContext('2d', { willReadFrequently: true });
+                drawing.filter = getComputedStyle(image).filter;
+                drawing.drawImage(image, 0, 0);
+                const pixels = drawing.getImageData(0, 0, canvas.width, canvas.height).data;
+                const ink = [0, 0, 0];
+                let soft = 0;
+                let opaque = 0;
+                for (let at = 0; at < pixels.length; at += 4) {
+                    if (pixels[at + 3] > 0 && pixels[at + 3] < 255) ++soft;
+                    if (pixels[at + 3] === 255) {
+                        ++opaque;
+                        for (let c = 0; c < 3; ++c) ink[c] += pixels[at + c];
+                    }
+                }
+                if (soft === 0) found.push(`${name} has no soft edges`);
+                if (image.classList.contains('words')) {
+                    const seen = ink.map((total) => total / opaque);
+                    if (contrast(seen, windowColour) < 4.5) found.push(`${name}'s words ${seen} do not read on ${windowColour}`);
+                }
+            }
+            if (!images.some((i) => i.classList.contains('words'))) found.push('no word pictures');
+            return found;
+        });
+        assert.deepEqual(problems, []);
+        await context.close();
+    });
+}
+
 test('at 390 x 844 no control is clipped or overlapped, and targets are 24 px or more', { timeout: 60000 }, async () => {
     const { page, context } = await openPage(chromium.browser, url, { viewport: { width: 390, height: 844, isMobile: true, hasTouch: true } });
     const problems = await page.evaluate(() => {
