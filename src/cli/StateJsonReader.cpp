@@ -47,11 +47,24 @@ public:
     }
 
 private:
+    // Whether the string at `raw` (past its opening quote) is `name` written plainly. Compared
+    // here, byte by byte, since most names differ at their first byte and a library call would
+    // cost more than the comparison.
+    static bool spells(const char* raw, std::string_view name)
+    {
+        for (std::size_t i = 0; i < name.size(); ++i) {
+            if (raw[i] != name[i]) {
+                return false;
+            }
+        }
+        return raw[name.size()] == '"';
+    }
+
     // The index of the name in `names` that `raw` spells, or names.size().
     template <typename Names> static std::size_t nameIndex(ondemand::raw_json_string raw, const Names& names)
     {
         std::size_t i = 0;
-        while (i < names.size() && !raw.unsafe_is_equal(std::string_view(names[i]))) {
+        while (i < names.size() && !spells(raw.raw(), names[i])) {
             ++i;
         }
         return i;
@@ -138,21 +151,20 @@ private:
         });
     }
 
-    static bool readWorldState(ondemand::value value, World& world)
+    // One of `names`, as a string, read as the value of the same index.
+    template <typename Value, typename Names>
+    static bool readName(ondemand::value value, const Names& names, Value& out)
     {
-        static constexpr std::array kCaptions = {WorldState::Closed, WorldState::Active, WorldState::Open,
-                                                 WorldState::BossKilled};
         ondemand::raw_json_string raw;
         if (value.get_raw_json_string().get(raw) != simdjson::SUCCESS) {
             return false;
         }
-        for (const WorldState state : kCaptions) {
-            if (raw.unsafe_is_equal(worldStateCaption(state))) {
-                world.state = state;
-                return true;
-            }
+        const std::size_t index = nameIndex(raw, names);
+        if (index == names.size()) {
+            return false;
         }
-        return false;
+        out = static_cast<Value>(index);
+        return true;
     }
 
     static bool readFlags(ondemand::value value, World& world)
@@ -187,7 +199,7 @@ private:
             if (isNull(member)) {
                 continue;
             }
-            if (!(key == 0 ? readWorldState(member, world) : readFlags(member, world))) {
+            if (!(key == 0 ? readName(member, kWorldStateCaptions, world.state) : readFlags(member, world))) {
                 return false;
             }
         }
@@ -212,22 +224,6 @@ private:
         return true;
     }
 
-    static bool readShield(ondemand::value value, Shield& shield)
-    {
-        static constexpr std::array kShields = {Shield::None, Shield::One, Shield::Two, Shield::Three};
-        ondemand::raw_json_string raw;
-        if (value.get_raw_json_string().get(raw) != simdjson::SUCCESS) {
-            return false;
-        }
-        for (const Shield choice : kShields) {
-            if (raw.unsafe_is_equal(shieldName(choice))) {
-                shield = choice;
-                return true;
-            }
-        }
-        return false;
-    }
-
     static bool readField(std::size_t key, ondemand::value value, GameState& state)
     {
         switch (key) {
@@ -245,7 +241,7 @@ private:
         case 6:
             return readObjects(value, state);
         case 7:
-            return readShield(value, state.shield);
+            return readName(value, kShieldNames, state.shield);
         default:
             return readInteger(value, 0, kWarriorStateCount - 1, state.warrior);
         }
