@@ -5,8 +5,8 @@
 
 #include <simdjson.h>
 
+#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -24,6 +24,15 @@ namespace ondemand = simdjson::ondemand;
 // (an escape in one is left to the diagnosis), and are compared where they stand.
 class FastStateReader final {
 public:
+    bool read(std::string_view text, GameState& state)
+    {
+        // The parser reads ahead in blocks, past the end of the text.
+        m_padded.resize(text.size() + simdjson::SIMDJSON_PADDING);
+        std::copy(text.begin(), text.end(), m_padded.begin());
+        return readPadded(std::string_view(m_padded.data(), text.size()), state);
+    }
+
+private:
     // `text` is followed by at least SIMDJSON_PADDING readable bytes, of any value.
     bool readPadded(std::string_view text, GameState& state)
     {
@@ -39,17 +48,10 @@ public:
         return readState(object, state) && document.current_location().error() == simdjson::OUT_OF_BOUNDS;
     }
 
-    bool read(std::string_view text, GameState& state)
-    {
-        m_padded.resize(text.size() + simdjson::SIMDJSON_PADDING);
-        std::memcpy(m_padded.data(), text.data(), text.size());
-        return readPadded(std::string_view(m_padded.data(), text.size()), state);
-    }
-
-private:
     // Whether the string at `raw` (past its opening quote) is `name` written plainly. Compared
     // here, byte by byte, since most names differ at their first byte and a library call would
-    // cost more than the comparison.
+    // cost more than the comparison. No name holds a quote, so no byte past the string's closing
+    // quote is compared.
     static bool spells(const char* raw, std::string_view name)
     {
         for (std::size_t i = 0; i < name.size(); ++i) {
@@ -268,7 +270,7 @@ private:
     }
 
     ondemand::parser m_parser;
-    std::vector<char> m_padded; // a copy of a text that comes without room after it
+    std::vector<char> m_padded; // the text, with room after it
 };
 
 FastStateReader& fastReader()
