@@ -1,5 +1,6 @@
 #include "StateJson.h"
 
+#include "QuotedNameTable.h"
 #include "StateJsonDiagnosis.h"
 #include "StateJsonKeys.h"
 
@@ -15,6 +16,12 @@ namespace quandrel {
 namespace {
 
 namespace ondemand = simdjson::ondemand;
+
+// The names a state's text may hold, each found in place in the parser's padded copy.
+constexpr QuotedNameTable kStateKeyTable(kStateKeys);
+constexpr QuotedNameTable kWorldKeyTable(kWorldKeys);
+constexpr QuotedNameTable kWorldStateCaptionTable(kWorldStateCaptions);
+constexpr QuotedNameTable kShieldNameTable(kShieldNames);
 
 // Reads a state in one pass over the text, in the order it is written, with simdjson's
 // on-demand parser. Anything but a well-formed state is turned down without a reason (false);
@@ -48,36 +55,13 @@ private:
         return readState(object, state) && document.current_location().error() == simdjson::OUT_OF_BOUNDS;
     }
 
-    // Whether the string at `raw` (past its opening quote) is `name` written plainly. Compared
-    // here, byte by byte, since most names differ at their first byte and a library call would
-    // cost more than the comparison. No name holds a quote, so no byte past the string's closing
-    // quote is compared.
-    static bool spells(const char* raw, std::string_view name)
+    // A key's index in `keys`, marked seen; N for one unknown or seen before.
+    template <std::size_t N>
+    static std::size_t newKey(ondemand::field& field, const QuotedNameTable<N>& keys, std::uint32_t& seen)
     {
-        for (std::size_t i = 0; i < name.size(); ++i) {
-            if (raw[i] != name[i]) {
-                return false;
-            }
-        }
-        return raw[name.size()] == '"';
-    }
-
-    // The index of the name in `names` that `raw` spells, or names.size().
-    template <typename Names> static std::size_t nameIndex(ondemand::raw_json_string raw, const Names& names)
-    {
-        std::size_t i = 0;
-        while (i < names.size() && !spells(raw.raw(), names[i])) {
-            ++i;
-        }
-        return i;
-    }
-
-    // A key's index in `keys`, marked seen; keys.size() for one unknown or seen before.
-    template <typename Keys> static std::size_t newKey(ondemand::field& field, const Keys& keys, std::uint32_t& seen)
-    {
-        const std::size_t found = nameIndex(field.key(), keys);
-        if (found == keys.size() || (seen & (1U << found)) != 0) {
-            return keys.size();
+        const std::size_t found = keys.find(field.key().raw());
+        if (found == N || (seen & (1U << found)) != 0) {
+            return N;
         }
         seen |= 1U << found;
         return found;
@@ -154,15 +138,15 @@ private:
     }
 
     // One of `names`, as a string, read as the value of the same index.
-    template <typename Value, typename Names>
-    static bool readName(ondemand::value value, const Names& names, Value& out)
+    template <typename Value, std::size_t N>
+    static bool readName(ondemand::value value, const QuotedNameTable<N>& names, Value& out)
     {
         ondemand::raw_json_string raw;
         if (value.get_raw_json_string().get(raw) != simdjson::SUCCESS) {
             return false;
         }
-        const std::size_t index = nameIndex(raw, names);
-        if (index == names.size()) {
+        const std::size_t index = names.find(raw.raw());
+        if (index == N) {
             return false;
         }
         out = static_cast<Value>(index);
@@ -193,7 +177,7 @@ private:
             if (std::move(item).get(field) != simdjson::SUCCESS) {
                 return false;
             }
-            const std::size_t key = newKey(field, kWorldKeys, seen);
+            const std::size_t key = newKey(field, kWorldKeyTable, seen);
             if (key == kWorldKeys.size()) {
                 return false;
             }
@@ -201,7 +185,7 @@ private:
             if (isNull(member)) {
                 continue;
             }
-            if (!(key == 0 ? readName(member, kWorldStateCaptions, world.state) : readFlags(member, world))) {
+            if (!(key == 0 ? readName(member, kWorldStateCaptionTable, world.state) : readFlags(member, world))) {
                 return false;
             }
         }
@@ -243,7 +227,7 @@ private:
         case 6:
             return readObjects(value, state);
         case 7:
-            return readName(value, kShieldNames, state.shield);
+            return readName(value, kShieldNameTable, state.shield);
         default:
             return readInteger(value, 0, kWarriorStateCount - 1, state.warrior);
         }
@@ -257,7 +241,7 @@ private:
             if (std::move(item).get(field) != simdjson::SUCCESS) {
                 return false;
             }
-            const std::size_t key = newKey(field, kStateKeys, seen);
+            const std::size_t key = newKey(field, kStateKeyTable, seen);
             if (key == kStateKeys.size()) {
                 return false;
             }
