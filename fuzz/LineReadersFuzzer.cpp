@@ -1,11 +1,13 @@
 // The line reader and the JSON Lines reader, fed their input in short reads of sizes taken from
-// the fuzz input, give the same lines and values as a plain split of the whole text.
+// the fuzz input, give the same lines and values as a plain split of the whole text, also when
+// lines that read as states are taken whole.
 //
 // Input: one byte for the longest line or value kept (1 to 256), one byte for how many read
 // sizes follow (each one byte, 1 to 256, taken in turn), then the text.
 #include "PropertyCheck.h"
 #include "cli/JsonRecordReader.h"
 #include "cli/LineReader.h"
+#include "cli/StateJson.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -157,15 +159,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(reader.readError().empty(), "short reads are no read error");
         require(lines == expectedLines, "the line reader splits as a plain split does");
     }
-    {
+    // Grouped alike whether or not encode's state reader takes lines as whole values first: it
+    // takes only lines that close every bracket they open.
+    const auto expectedRecords = plainRecords(expectedLines, maxLength);
+    GameState state;
+    const JsonRecordReader::TakesWhole takers[] = {
+        {}, [&state](std::string_view line) { return readPlainStateJson(line, state); }};
+    for (const auto& takesWhole : takers) {
         ShortReads reads(text, sizes);
         std::istream in(&reads);
         JsonRecordReader reader(in, maxLength);
         std::vector<Record> records;
-        for (JsonRecord record; reader.next(record);) {
+        for (JsonRecord record; reader.next(record, takesWhole);) {
             records.push_back({record.firstLine, std::string(record.text), record.tooLarge});
         }
-        require(records == plainRecords(expectedLines, maxLength), "the JSON Lines reader groups as documented");
+        require(records == expectedRecords, "the JSON Lines reader groups as documented");
     }
     return 0;
 }

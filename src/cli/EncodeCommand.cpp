@@ -7,7 +7,9 @@
 #include "codec/Password.h"
 
 #include <algorithm>
+#include <array>
 #include <ostream>
+#include <span>
 
 namespace quandrel {
 
@@ -31,6 +33,17 @@ int runEncode(std::istream& in, std::string_view source, std::ostream& out, std:
 {
     JsonRecordReader records(in, kMaxStateSize);
     JsonRecord record;
+    // Most lines are states written plainly: each is read as it is split off, once.
+    GameState state;
+    const JsonRecordReader::TakesWhole takesState = [&state](std::string_view line) {
+        return readPlainStateJson(line, state);
+    };
+    std::array<char, kPasswordLength + 1> passwordLine{};
+    passwordLine.back() = '\n';
+    const auto writePasswordLine = [&] {
+        writePassword(state, std::span(passwordLine).first<kPasswordLength>());
+        out.write(passwordLine.data(), passwordLine.size());
+    };
     bool failed = false;
     long long nextLine = 1; // the first line after the last state, for --keep-lines
     const auto refuse = [&](const StateFormatError& error) {
@@ -40,7 +53,7 @@ int runEncode(std::istream& in, std::string_view source, std::ostream& out, std:
             out << '\n';
         }
     };
-    while (records.next(record)) {
+    while (records.next(record, takesState)) {
         if (options.keepLines) {
             // Blank lines before this state give empty lines too.
             for (; nextLine < record.firstLine; ++nextLine) {
@@ -53,7 +66,10 @@ int runEncode(std::istream& in, std::string_view source, std::ostream& out, std:
             continue;
         }
         try {
-            out << encodePassword(gameStateFromJson(record.text)) << '\n';
+            if (!record.taken) {
+                state = gameStateFromJson(record.text);
+            }
+            writePasswordLine();
         } catch (const StateFormatError& error) {
             refuse(error);
         } catch (const InvalidArgument& error) {

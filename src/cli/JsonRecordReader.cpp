@@ -57,7 +57,7 @@ void JsonRecordReader::track(std::string_view line)
     }
 }
 
-bool JsonRecordReader::next(JsonRecord& record)
+bool JsonRecordReader::next(JsonRecord& record, const TakesWhole& takesWhole)
 {
     m_text.clear();
     m_depth = 0;
@@ -69,6 +69,11 @@ bool JsonRecordReader::next(JsonRecord& record)
                 continue;
             }
             record.firstLine = line.number;
+            if (takesWhole && !line.tooLong && line.text.size() < m_maxSize && takesWhole(line.text)) {
+                record.text = line.text;
+                record.taken = true;
+                return readError().empty();
+            }
         } else if (!line.text.empty() && line.text.front() == '{') {
             // The value before was left open: it ends here and fails to parse on its own.
             m_pending = line;

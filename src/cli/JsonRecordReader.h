@@ -2,6 +2,7 @@
 
 #include "LineReader.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,7 @@ struct JsonRecord {
     long long firstLine = 0;
     std::string_view text;
     bool tooLarge = false; // above the reader's limit: `text` is empty
+    bool taken = false;    // one line that the caller's `takesWhole` took as a whole value
 };
 
 // Reads JSON Lines, one value per line, and also values written over several lines (a
@@ -22,7 +24,13 @@ class JsonRecordReader final {
 public:
     JsonRecordReader(std::istream& in, std::size_t maxSize);
 
-    bool next(JsonRecord& record);
+    // A line that parses as one JSON value closes every bracket it opens, so a caller that
+    // parses each value anyway may offer `takesWhole`: it is asked first about each line that
+    // starts a value, and a line it takes is that value, without the brackets being counted.
+    // It must take only lines that are whole JSON values.
+    using TakesWhole = std::function<bool(std::string_view line)>;
+
+    bool next(JsonRecord& record, const TakesWhole& takesWhole = {});
 
     const std::string& readError() const { return m_lines.readError(); }
 

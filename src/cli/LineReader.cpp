@@ -1,6 +1,7 @@
 #include "LineReader.h"
 
 #include <algorithm>
+#include <cstring>
 #include <istream>
 #include <system_error>
 
@@ -9,6 +10,18 @@ namespace quandrel {
 namespace {
 
 constexpr std::size_t kChunkSize = 1 << 16;
+
+// The first CR or LF in [start, stop), or stop. Two scans with memchr, which reads many bytes
+// at a time, outrun one that tests each byte for both: a CR is rare, and sought only up to
+// the LF.
+const char* findLineEnd(const char* start, const char* stop)
+{
+    const auto* lineFeed = static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(stop - start)));
+    const auto* end = lineFeed == nullptr ? stop : lineFeed;
+    const auto* carriageReturn =
+        static_cast<const char*>(std::memchr(start, '\r', static_cast<std::size_t>(end - start)));
+    return carriageReturn == nullptr ? end : carriageReturn;
+}
 
 } // namespace
 
@@ -52,7 +65,7 @@ bool LineReader::next(InputLine& line)
         any = true;
         const auto* start = m_chunk.data() + m_begin;
         const auto* stop = m_chunk.data() + m_end;
-        const auto* lineEnd = std::find_if(start, stop, [](char c) { return c == '\n' || c == '\r'; });
+        const auto* lineEnd = findLineEnd(start, stop);
         const auto length = static_cast<std::size_t>(lineEnd - start);
         if (lineEnd != stop && m_line.empty() && !tooLong && length <= m_maxLength) {
             // The whole line lies in the chunk: handed out where it is, without a copy.

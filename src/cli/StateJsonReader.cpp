@@ -1,5 +1,6 @@
 #include "StateJson.h"
 
+#include "QuotedNameTable.h"
 #include "StateJsonDiagnosis.h"
 #include "StateJsonKeys.h"
 
@@ -7,141 +8,201 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <optional>
+#include <utility>
+#include <vector>
 
 namespace quandrel {
 
 namespace {
 
-using simdjson::dom::element;
+namespace ondemand = simdjson::ondemand;
 
-// A state read from a parse made for speed. Anything but a well-formed state is turned down
-// without a reason (nullopt); the diagnosis then names the problem. So this reader may refuse
-// more than the diagnosis does, never less, and reads what it takes the same way.
+// The names a state's text may hold, each found in place in the parser's padded copy.
+constexpr QuotedNameTable kStateKeyTable(kStateKeys);
+constexpr QuotedNameTable kWorldKeyTable(kWorldKeys);
+constexpr QuotedNameTable kWorldStateCaptionTable(kWorldStateCaptions);
+constexpr QuotedNameTable kShieldNameTable(kShieldNames);
+
+// Reads a state in one pass over the text, in the order it is written, with simdjson's
+// on-demand parser. Anything but a well-formed state is turned down without a reason (false);
+// the diagnosis then names the problem. So this reader may refuse more than the diagnosis
+// does, never less, and reads what it takes the same way. Every value is read to its end, so
+// that the parser checks the whole text; keys and names are taken only as written plainly
+// (an escape in one is left to the diagnosis), and are compared where they stand.
 class FastStateReader final {
 public:
-    std::optional<GameState> read(std::string_view text)
+    bool read(std::string_view text, GameState& state)
     {
-        element root;
-        if (m_parser.parse(text.data(), text.size()).get(root) != simdjson::SUCCESS) {
-            return std::nullopt;
-        }
-        GameState state;
-        return readState(root, state) ? std::optional(state) : std::nullopt;
+        // The parser reads ahead in blocks, past the end of the text.
+        m_padded.resize(text.size() + simdjson::SIMDJSON_PADDING);
+        std::copy(text.begin(), text.end(), m_padded.begin());
+        return readPadded(std::string_view(m_padded.data(), text.size()), state);
     }
 
 private:
-    // Index of `key` in `keys`, or keys.size(); marks it seen, and a key seen before is none.
-    template <typename Keys> static std::size_t newKey(const Keys& keys, std::string_view key, std::uint32_t& seen)
+    // `text` is followed by at least SIMDJSON_PADDING readable bytes, of any value.
+    bool readPadded(std::string_view text, GameState& state)
     {
-        const auto found = static_cast<std::size_t>(std::find(keys.begin(), keys.end(), key) - keys.begin());
-        if (found == keys.size() || (seen & (1U << found)) != 0) {
-            return keys.size();
+        ondemand::document document;
+        ondemand::object object;
+        if (m_parser.iterate(text.data(), text.size(), text.size() + simdjson::SIMDJSON_PADDING).get(document) !=
+                simdjson::SUCCESS ||
+            document.get_object().get(object) != simdjson::SUCCESS) {
+            return false;
+        }
+        state = GameState{};
+        // Nothing may follow the state: past the last token there is no location.
+        return readState(object, state) && document.current_location().error() == simdjson::OUT_OF_BOUNDS;
+    }
+
+    // A key's index in `keys`, marked seen; N for one unknown or seen before.
+    template <std::size_t N>
+    static std::size_t newKey(ondemand::field& field, const QuotedNameTable<N>& keys, std::uint32_t& seen)
+    {
+        const std::size_t found = keys.find(field.key().raw());
+        if (found == N || (seen & (1U << found)) != 0) {
+            return N;
         }
         seen |= 1U << found;
         return found;
     }
 
-    static bool readInteger(element value, int low, int high, int& out)
+    // Null, which leaves a field as it is: true when `value` is null, and then read.
+    static bool isNull(ondemand::value& value)
+    {
+        bool null = false;
+        return value.is_null().get(null) == simdjson::SUCCESS && null;
+    }
+
+    static bool readInteger(ondemand::value value, int low, int high, int& out)
     {
         std::int64_t number = 0;
-        if (!value.is_int64() || value.get_int64().get(number) != simdjson::SUCCESS || number < low || number > high) {
+        if (value.get_int64().get(number) != simdjson::SUCCESS || number < low || number > high) {
             return false;
         }
         out = static_cast<int>(number);
         return true;
     }
 
-    static bool readCounter(element value, std::string& out)
+    static bool readCounter(ondemand::value value, std::string& out)
     {
-        if (int count = 0; readInteger(value, 0, 999, count)) {
+        ondemand::json_type type{};
+        if (value.type().get(type) != simdjson::SUCCESS) {
+            return false;
+        }
+        if (type == ondemand::json_type::number) {
+            int count = 0;
+            if (!readInteger(value, 0, 999, count)) {
+                return false;
+            }
             out = {static_cast<char>('0' + count / 100), static_cast<char>('0' + count / 10 % 10),
                    static_cast<char>('0' + count % 10)};
             return true;
         }
-        std::string_view text;
-        if (value.get_string().get(text) != simdjson::SUCCESS || text.size() != 3 ||
-            !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        ondemand::raw_json_string raw;
+        if (value.get_raw_json_string().get(raw) != simdjson::SUCCESS) {
             return false;
         }
-        out = text;
+        const char* digits = raw.raw();
+        const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+        if (!isDigit(digits[0]) || !isDigit(digits[1]) || !isDigit(digits[2]) || digits[3] != '"') {
+            return false;
+        }
+        out.assign(digits, kCounterLength);
         return true;
     }
 
-    // An array of exactly `size` elements, each read by `readElement(element, index)`.
-    template <typename ReadElement> static bool readArray(element value, std::size_t size, ReadElement readElement)
+    // An array of exactly `size` elements, each read by `readElement(value, index)`.
+    template <typename ReadElement>
+    static bool readArray(ondemand::value value, std::size_t size, ReadElement readElement)
     {
-        simdjson::dom::array array;
-        if (value.get_array().get(array) != simdjson::SUCCESS || array.size() != size) {
+        ondemand::array array;
+        if (value.get_array().get(array) != simdjson::SUCCESS) {
             return false;
         }
         std::size_t i = 0;
-        for (const element item : array) {
-            if (!readElement(item, i++)) {
+        for (auto item : array) {
+            ondemand::value element;
+            if (i == size || std::move(item).get(element) != simdjson::SUCCESS || !readElement(element, i++)) {
                 return false;
             }
         }
-        return true;
+        return i == size;
     }
 
-    static bool readPair(element value, GameState& state, std::size_t first)
+    static bool readPair(ondemand::value value, GameState& state, std::size_t first)
     {
-        return readArray(value, 2, [&](element item, std::size_t i) {
-            return readInteger(item, 0, 31, state.values[first + 2 * i]);
+        return readArray(value, 2, [&](ondemand::value item, std::size_t i) {
+            return readInteger(item, 0, kMaxValue, state.values[first + 2 * i]);
         });
     }
 
-    static bool readWorld(element value, World& world)
+    // One of `names`, as a string, read as the value of the same index.
+    template <typename Value, std::size_t N>
+    static bool readName(ondemand::value value, const QuotedNameTable<N>& names, Value& out)
     {
-        simdjson::dom::object object;
+        ondemand::raw_json_string raw;
+        if (value.get_raw_json_string().get(raw) != simdjson::SUCCESS) {
+            return false;
+        }
+        const std::size_t index = names.find(raw.raw());
+        if (index == N) {
+            return false;
+        }
+        out = static_cast<Value>(index);
+        return true;
+    }
+
+    static bool readFlags(ondemand::value value, World& world)
+    {
+        return readArray(value, kFlagsPerWorld, [&](ondemand::value flag, std::size_t k) {
+            bool set = false;
+            if (flag.get_bool().get(set) != simdjson::SUCCESS) {
+                return false;
+            }
+            world.flags[k] = set;
+            return true;
+        });
+    }
+
+    static bool readWorld(ondemand::value value, World& world)
+    {
+        ondemand::object object;
         if (value.get_object().get(object) != simdjson::SUCCESS) {
             return false;
         }
         std::uint32_t seen = 0;
-        for (const auto field : object) {
-            const std::size_t key = newKey(kWorldKeys, field.key, seen);
+        for (auto item : object) {
+            ondemand::field field;
+            if (std::move(item).get(field) != simdjson::SUCCESS) {
+                return false;
+            }
+            const std::size_t key = newKey(field, kWorldKeyTable, seen);
             if (key == kWorldKeys.size()) {
                 return false;
             }
-            if (field.value.is_null()) {
+            ondemand::value& member = field.value();
+            if (isNull(member)) {
                 continue;
             }
-            if (key == 0) {
-                std::string_view caption;
-                if (field.value.get_string().get(caption) != simdjson::SUCCESS) {
-                    return false;
-                }
-                const auto state = worldStateFromCaption(caption);
-                if (!state) {
-                    return false;
-                }
-                world.state = *state;
-            } else {
-                const bool read = readArray(field.value, kFlagsPerWorld, [&](element flag, std::size_t k) {
-                    bool set = false;
-                    if (flag.get_bool().get(set) != simdjson::SUCCESS) {
-                        return false;
-                    }
-                    world.flags[k] = set;
-                    return true;
-                });
-                if (!read) {
-                    return false;
-                }
+            if (!(key == 0 ? readName(member, kWorldStateCaptionTable, world.state) : readFlags(member, world))) {
+                return false;
             }
         }
         return true;
     }
 
-    static bool readObjects(element value, GameState& state)
+    static bool readObjects(ondemand::value value, GameState& state)
     {
-        simdjson::dom::array array;
+        ondemand::array array;
         if (value.get_array().get(array) != simdjson::SUCCESS) {
             return false;
         }
-        for (const element item : array) {
+        for (auto item : array) {
+            ondemand::value element;
             int index = 0;
-            if (!readInteger(item, 0, kObjectCount - 1, index) || state.objects[static_cast<std::size_t>(index)]) {
+            if (std::move(item).get(element) != simdjson::SUCCESS ||
+                !readInteger(element, 0, kObjectCount - 1, index) || state.objects[static_cast<std::size_t>(index)]) {
                 return false;
             }
             state.objects[static_cast<std::size_t>(index)] = true;
@@ -149,7 +210,7 @@ private:
         return true;
     }
 
-    static bool readField(std::size_t key, element value, GameState& state)
+    static bool readField(std::size_t key, ondemand::value value, GameState& state)
     {
         switch (key) {
         case 0:
@@ -162,38 +223,45 @@ private:
             return readPair(value, state, 1);
         case 5:
             return readArray(value, kWorldCount,
-                             [&](element world, std::size_t w) { return readWorld(world, state.worlds[w]); });
+                             [&](ondemand::value world, std::size_t w) { return readWorld(world, state.worlds[w]); });
         case 6:
             return readObjects(value, state);
-        case 7: {
-            std::string_view name;
-            const auto shield = value.get_string().get(name) == simdjson::SUCCESS ? shieldFromName(name) : std::nullopt;
-            state.shield = shield.value_or(state.shield);
-            return shield.has_value();
-        }
+        case 7:
+            return readName(value, kShieldNameTable, state.shield);
         default:
             return readInteger(value, 0, kWarriorStateCount - 1, state.warrior);
         }
     }
 
-    static bool readState(element root, GameState& state)
+    static bool readState(ondemand::object& object, GameState& state)
     {
-        simdjson::dom::object object;
-        if (root.get_object().get(object) != simdjson::SUCCESS) {
-            return false;
-        }
         std::uint32_t seen = 0;
-        for (const auto field : object) {
-            const std::size_t key = newKey(kStateKeys, field.key, seen);
-            if (key == kStateKeys.size() || (!field.value.is_null() && !readField(key, field.value, state))) {
+        for (auto item : object) {
+            ondemand::field field;
+            if (std::move(item).get(field) != simdjson::SUCCESS) {
+                return false;
+            }
+            const std::size_t key = newKey(field, kStateKeyTable, seen);
+            if (key == kStateKeys.size()) {
+                return false;
+            }
+            ondemand::value& value = field.value();
+            if (!isNull(value) && !readField(key, value, state)) {
                 return false;
             }
         }
         return true;
     }
 
-    simdjson::dom::parser m_parser;
+    ondemand::parser m_parser;
+    std::vector<char> m_padded; // the text, with room after it
 };
+
+FastStateReader& fastReader()
+{
+    thread_local FastStateReader reader;
+    return reader;
+}
 
 } // namespace
 
@@ -203,11 +271,13 @@ StateFormatError::StateFormatError(const std::string& reason, int line, int colu
       m_reason(reason), m_line(line), m_column(column)
 {}
 
+bool readPlainStateJson(std::string_view text, GameState& state) { return fastReader().read(text, state); }
+
 GameState gameStateFromJson(std::string_view text)
 {
-    thread_local FastStateReader reader;
-    if (auto state = reader.read(text)) {
-        return *std::move(state);
+    GameState state;
+    if (readPlainStateJson(text, state)) {
+        return state;
     }
     return diagnoseStateJson(text);
 }

@@ -4,9 +4,6 @@ namespace quandrel {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> kWorldStateCaptions = {"Closed", "Active", "Open", "Boss Killed"};
-constexpr std::array<std::string_view, 4> kShieldNames = {"none", "1", "2", "3"};
-
 template <typename Enum, std::size_t N>
 std::optional<Enum> fromName(const std::array<std::string_view, N>& names, std::string_view name)
 {

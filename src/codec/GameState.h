@@ -31,6 +31,11 @@ inline constexpr int kMaxExperience = 6;
 inline constexpr std::string_view kInitialCounter = "100";
 inline constexpr std::array<int, kValueCount> kInitialValues = {1, 6, 1, 6};
 
+// The caption that shows each world state, and the name of each shield choice, in the order
+// of their values.
+inline constexpr std::array<std::string_view, 4> kWorldStateCaptions = {"Closed", "Active", "Open", "Boss Killed"};
+inline constexpr std::array<std::string_view, 4> kShieldNames = {"none", "1", "2", "3"};
+
 // The caption that shows a world state: "Closed", "Active", "Open" or "Boss Killed".
 std::string_view worldStateCaption(WorldState state);
 std::optional<WorldState> worldStateFromCaption(std::string_view caption);

@@ -149,6 +149,105 @@ TEST(StateJson, EveryWayOfWritingAStateReadsAsTheDiagnosisReadsIt)
     }
 }
 
+// encode reads each line with the plain reader first: it must take the states as they are
+// written, with or without blanks, or encode would fall back to the slow path unseen.
+TEST(StateJson, ThePlainReaderTakesWrittenStates)
+{
+    std::mt19937 rng(4);
+    for (int i = 0; i < 200; ++i) {
+        const GameState state = test::randomState(rng);
+        std::string compact = gameStateToJson(state);
+        std::string spaced;
+        for (const char c : compact) {
+            spaced += c;
+            spaced += c == ',' || c == ':' ? " " : "";
+        }
+        for (const std::string& text : {compact, spaced}) {
+            GameState read;
+            ASSERT_TRUE(readPlainStateJson(text, read)) << text;
+            ASSERT_EQ(read, state) << text;
+        }
+    }
+}
+
+// What the plain reader takes, the diagnosis takes too, as the same state: texts near a
+// state's edges, where a parser that reads on demand could take more than a full parse.
+TEST(StateJson, ThePlainReaderTakesNothingTheDiagnosisReadsOtherwise)
+{
+    const std::string_view worlds9 = R"({},{},{},{},{},{},{},{},{})";
+    const std::string texts[] = {
+        "",
+        "   ",
+        "{}",
+        "{} ",
+        "\t{}\t",
+        "{}}",
+        "{} {}",
+        "{},",
+        "[{}]",
+        "null",
+        "{,}",
+        R"({"warrior":0,})",
+        "\xef\xbb\xbf{}",
+        std::string("{}\0", 3),
+        std::string("{\"keys\":\"1\0\"}", 13),
+        R"({"warrior":2 ")",
+        R"({"objects":[1,2,3)",
+        R"({"objects":[1,2,3}})",
+        R"({"worlds":[{"state":"Open"})",
+        // Keys given twice, also with null, and keys spelt with escapes.
+        R"({"arrows":null,"arrows":null})",
+        R"({"arrows":"100","arrows":null})",
+        R"({"worlds":[{"state":"Open","state":null},)" + std::string(worlds9) + "]}",
+        R"({"\u0061rrows":"001"})",
+        R"({"arrows":"\u0030\u00312"})",
+        R"({"shield":"\u0033"})",
+        // Literals and numbers that only start right.
+        R"({"warrior":nul})",
+        R"({"warrior":nulll})",
+        R"({"warrior":01})",
+        R"({"warrior":1x})",
+        R"({"warrior":+1})",
+        R"({"warrior":-0})",
+        R"({"warrior":2.0})",
+        R"({"warrior":2e0})",
+        R"({"warrior":"2"})",
+        R"({"worlds":[{"flags":[truex,true,true,true]},)" + std::string(worlds9) + "]}",
+        R"({"worlds":[{"flags":[true,true,true,fals]},)" + std::string(worlds9) + "]}",
+        // Strings that only start right, or hold what JSON forbids.
+        R"({"keys":"12\"})",
+        R"({"keys":"1234"})",
+        R"({"keys":"12"})",
+        "{\"keys\":\"1\t2\"}",
+        R"({"shield":"none)",
+        R"({"shield":"none "})",
+        R"({"worlds":[{"state":"Boss Killed "},)" + std::string(worlds9) + "]}",
+        // Arrays one short or one long, and values one past their range.
+        "{\"worlds\":[" + std::string(worlds9) + "]}",
+        "{\"worlds\":[{}," + std::string(worlds9) + ",{}]}",
+        "{\"worlds\":[null," + std::string(worlds9) + "]}",
+        R"({"worlds":[{"flags":[true,true,true]},)" + std::string(worlds9) + "]}",
+        R"({"worlds":[{"flags":[true,true,true,true,true]},)" + std::string(worlds9) + "]}",
+        R"({"vitality":[1]})",
+        R"({"vitality":[1,2,3]})",
+        R"({"experience":[0,32]})",
+        R"({"objects":[0,36,-1]})",
+        R"({"objects":[37]})",
+        R"({"objects":[5,5]})",
+        R"({"arrows":1000})",
+        R"({"warrior":4})",
+    };
+    for (const std::string& text : texts) {
+        GameState read;
+        if (!readPlainStateJson(text, read)) {
+            continue;
+        }
+        GameState expected;
+        ASSERT_NO_THROW(expected = diagnoseStateJson(text)) << text;
+        EXPECT_EQ(read, expected) << text;
+    }
+}
+
 TEST(StateJson, BadInputIsRefusedWithItsPlace)
 {
     using namespace std::string_view_literals;
