@@ -1,6 +1,7 @@
 // The main window, built once from the model's layout table and redrawn from the model's
-// changed control states after every change. Clicks and keys go to the model; nothing here decides anything.
-import { fixedName, stateName } from './names.js';
+// changed control states after every change. Clicks and keys go to the model; nothing here
+// decides anything, not even what a screen reader calls a control: the model names them as the
+// desktop does.
 
 const kTwipsPerPixel = 15;
 const kMostGrowth = 1.5; // 16 pixel rows become 24 pixel targets
@@ -96,10 +97,10 @@ function createElement(control) {
     element.style.setProperty('--top', top / kTwipsPerPixel);
     element.style.setProperty('--width', width / kTwipsPerPixel);
     element.style.setProperty('--height', height / kTwipsPerPixel);
-    const name = fixedName(control);
+    const name = control.accessibleName;
     if (element.tagName === 'IMG') {
-        element.alt = name ?? '';
-    } else if (name !== null && control.kind !== 'Frame' && control.kind !== 'Form') {
+        element.alt = name;
+    } else if (name !== '' && control.kind !== 'Frame' && control.kind !== 'Form') {
         element.setAttribute('aria-label', name);
     }
     if (control.description) element.title = control.description;
@@ -196,7 +197,7 @@ export class MainWindow {
     // Draws the controls the model changed since the last drawing, or every control.
     refresh({ all = false } = {}) {
         const states = all ? this.#model.snapshot() : this.#model.changes();
-        for (const [control, [text, flags]] of Object.entries(states)) {
+        for (const [control, [text, flags, name]] of Object.entries(states)) {
             const entry = this.#controls.get(control);
             if (entry === undefined) continue;
             const { layout, element } = entry;
@@ -215,7 +216,6 @@ export class MainWindow {
                 const pressed = String((flags & kBorder) !== 0);
                 if (element.getAttribute('aria-pressed') !== pressed) element.setAttribute('aria-pressed', pressed);
             }
-            const name = stateName(layout, text, flags);
             // Only what changed, so that a click redraws a few nodes and not the whole window.
             if (name !== null && element.getAttribute('aria-label') !== name) element.setAttribute('aria-label', name);
         }
