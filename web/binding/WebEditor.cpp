@@ -113,7 +113,7 @@ EMSCRIPTEN_KEEPALIVE const char* qp_enter_password(const char* password)
 // What the entry dialog shows of a typed password: its problems and ranked corrections, as JSON.
 EMSCRIPTEN_KEEPALIVE const char* qp_check_password(const char* typed) { return handBack(judgePasswordJson(typed)); }
 
-EMSCRIPTEN_KEEPALIVE void qp_new_game() { editor().model.applyPreset(newGamePreset(), "New game"); }
+EMSCRIPTEN_KEEPALIVE void qp_new_game() { editor().model.newGame(); }
 
 EMSCRIPTEN_KEEPALIVE void qp_everything() { editor().model.applyPreset(everythingPreset(), "Everything"); }
 
