@@ -393,6 +393,13 @@ void EditorModel::applyPreset(const GameState& state, std::string label)
     loadDecoded(decodedStateOf(state), std::move(label));
 }
 
+void EditorModel::newGame()
+{
+    ChangeScope scope(*this, "New game");
+    m_controls = EditorControls::initial();
+    Form_Load();
+}
+
 GameState EditorModel::shownState() const
 {
     GameState state;

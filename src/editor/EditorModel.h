@@ -67,6 +67,11 @@ public:
     // Shows a whole game state as one action, the way a load brings it in.
     void applyPreset(const GameState& state, std::string label = "Load");
 
+    // Game > New game: the window as it starts, as one action. Unlike a load it also starts the
+    // shield and warrior cycles again, and the chosen row, the counters' colours and the typed
+    // keys are those of a fresh start.
+    void newGame();
+
     // The game state the controls show. The counters are as typed, possibly incomplete.
     GameState shownState() const;
     std::string displayGroup(int group) const;

@@ -2,8 +2,6 @@
 
 namespace quandrel {
 
-GameState newGamePreset() { return GameState{}; }
-
 GameState everythingPreset()
 {
     GameState state;

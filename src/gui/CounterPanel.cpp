@@ -5,6 +5,7 @@
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
+#include "ReadableToolTip.h"
 #include "ThemeColours.h"
 
 #include <QAction>
@@ -48,7 +49,7 @@ void CounterPanel::createLayout()
         const QString shows = fixedAccessibleName(kPictures[i]);
         auto* picture = createPicture(windowControl(kPictures[i]), this);
         picture->setAccessibleName(shows);
-        picture->setToolTip(tr("%1: %2").arg(shows, counter.toLower()));
+        setReadableToolTip(*picture, tr("%1: %2").arg(shows, counter.toLower()));
 
         const ControlLayout& boxLayout = windowControl("Text1", static_cast<int>(i));
         auto* box = new QLineEdit(this);
@@ -56,8 +57,8 @@ void CounterPanel::createLayout()
         box->setMaxLength(boxLayout.maxLength);
         box->setAlignment(layoutAlignment(boxLayout));
         box->setAccessibleName(counter);
-        box->setToolTip(
-            tr("%1: three digits, 000 to 999. Click to empty the box, then type the new number.").arg(counter));
+        setReadableToolTip(
+            *box, tr("%1: three digits, 000 to 999. Click to empty the box, then type the new number.").arg(counter));
         box->installEventFilter(this);
         m_boxes[i] = box;
     }

@@ -92,8 +92,7 @@ void EditorActions::connectSignals()
 {
     connect(&m_document, &EditorDocument::changed, this, &EditorActions::refresh);
     connect(m_enterPassword, &QAction::triggered, this, &EditorActions::openPasswordEntry);
-    connect(m_newGame, &QAction::triggered, this,
-            [this] { m_document.model().applyPreset(newGamePreset(), "New game"); });
+    connect(m_newGame, &QAction::triggered, this, [this] { m_document.model().newGame(); });
     connect(m_everything, &QAction::triggered, this,
             [this] { m_document.model().applyPreset(everythingPreset(), "Everything"); });
     connect(m_quit, &QAction::triggered, m_window, &QWidget::close);

@@ -5,6 +5,7 @@
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
 #include "PictureDescriptions.h"
+#include "ReadableToolTip.h"
 
 namespace quandrel {
 
@@ -47,13 +48,13 @@ void ObjectPanel::createLayout()
         const int index = static_cast<int>(i);
         auto* picture = createPicture(windowControl("Image4", index), this);
         picture->setAccessibleName(pictureName(index));
-        picture->setToolTip(pictureToolTip(index));
+        setReadableToolTip(*picture, pictureToolTip(index));
         m_objects[i] = picture;
     }
 
     m_selectAll = createPicture(windowControl("Image8"), this);
     m_selectAll->setAccessibleName(fixedAccessibleName("Image8"));
-    m_selectAll->setToolTip(tr("select all: marks or clears every object"));
+    setReadableToolTip(*m_selectAll, tr("select all: marks or clears every object"));
 }
 
 void ObjectPanel::connectSignals()

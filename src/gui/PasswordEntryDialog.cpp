@@ -29,6 +29,17 @@ constexpr int kCorrectionRole = Qt::UserRole;
 constexpr int kVisibleCorrections = 4;
 constexpr int kCorrectionLines = 3;    // a correction's password, what it changes, what it means
 constexpr int kWidthInCharacters = 72; // a correction's longest lines
+// Lines kept for the notes that come and go while the user types: the echo, the length, a few
+// problems, the checksum and the note over the corrections.
+constexpr int kNoteLines = 8;
+
+// Hidden, the widget keeps its place, so that showing it moves nothing.
+void keepPlaceWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
 
 QLabel* addNote(QVBoxLayout* layout, const QString& name, QWidget* parent)
 {
@@ -89,14 +100,19 @@ void PasswordEntryDialog::createLayout()
     m_corrections->setObjectName(QStringLiteral("corrections"));
     m_corrections->setAccessibleName(tr("Corrections"));
     m_corrections->setWordWrap(true);
-    m_corrections->setFont(fixed);
+    // The window's own font, not the fixed one: a fixed font squeezes the arrows of the changes
+    // into one narrow cell, where at 1x they read as a dash.
     m_corrections->setAlternatingRowColors(true);
+    // Room for a handful of corrections at first; once the dialog's height is set, the list
+    // takes what the notes leave of it.
     m_corrections->setMinimumHeight(correctionLinesHeight(kCorrectionLines * kVisibleCorrections));
+    keepPlaceWhenHidden(m_corrections);
     m_correctionsNote->setBuddy(m_corrections);
     layout->addWidget(m_corrections);
     m_useCorrection = new QPushButton(tr("&Use this correction"), this);
     m_useCorrection->setObjectName(QStringLiteral("useCorrection"));
     m_useCorrection->setAutoDefault(false);
+    keepPlaceWhenHidden(m_useCorrection);
     layout->addWidget(m_useCorrection, 0, Qt::AlignLeft);
 
     m_verdict = addNote(layout, QStringLiteral("verdict"), this);
@@ -180,32 +196,40 @@ int PasswordEntryDialog::correctionLinesHeight(int lines) const
     return m_corrections->fontMetrics().lineSpacing() * lines;
 }
 
+int PasswordEntryDialog::leastHeight() const
+{
+    // The wrapped notes at the present width, the corrections list at its minimum.
+    const QLayoutItem* list = layout()->itemAt(layout()->indexOf(m_corrections));
+    return layout()->totalHeightForWidth(width()) - list->sizeHint().height() + list->minimumSize().height();
+}
+
 void PasswordEntryDialog::fitToContentsAndScreen()
 {
+    if (!isVisible()) {
+        return; // fitted when shown, at the width and on the screen it is shown with
+    }
     const QRect available = screen()->availableGeometry();
     // The title bar and borders are the window manager's; before the first showing they are
     // unknown, so room for a title bar is kept.
     const int frame = std::max(frameGeometry().height() - height(), fontMetrics().lineSpacing() * 2);
     const int room = available.height() - frame;
 
-    // Room for a handful of corrections where the screen has it, for one at least.
-    const int roomy = correctionLinesHeight(kCorrectionLines * kVisibleCorrections);
-    m_corrections->setMinimumHeight(roomy);
-    int needed = layout()->totalHeightForWidth(width());
-    if (needed > room) {
-        m_corrections->setMinimumHeight(std::max(correctionLinesHeight(kCorrectionLines), roomy - (needed - room)));
-        needed = layout()->totalHeightForWidth(width());
+    int kept = height(); // as the user may have resized it
+    if (!m_heightChosen) {
+        // The list at its first, roomy minimum, and lines for the notes to come.
+        kept = leastHeight() + fontMetrics().lineSpacing() * kNoteLines;
+        m_corrections->setMinimumHeight(correctionLinesHeight(kCorrectionLines));
+        layout()->activate(); // the dialog's minimum follows the list's
+        m_heightChosen = true;
     }
-    layout()->activate(); // the dialog's minimum follows the list's before it is resized
-    // The layout's minimum leaves out how tall the wrapped notes grow at this width; a dialog the
-    // user made taller stays so while the screen has room.
-    const int fitted = std::min(std::max(needed, height()), room);
-    if (fitted != height()) {
-        resize(width(), fitted);
+    // Notes longer than the space kept for them make the dialog taller, within the screen.
+    kept = std::min(std::max(kept, leastHeight()), room);
+    if (kept != height()) {
+        resize(width(), kept);
     }
     // Grown downwards, the dialog is moved back up onto the screen.
     const QRect outer = frameGeometry();
-    if (isVisible() && outer.bottom() > available.bottom()) {
+    if (outer.bottom() > available.bottom()) {
         move(x(), std::max(available.top(), y() - (outer.bottom() - available.bottom())));
     }
 }

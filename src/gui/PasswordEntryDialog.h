@@ -34,10 +34,13 @@ private:
     void connectSignals();
     void refresh();
     void applyProblemColour();
-    // As tall as the wrapped notes need, yet within the screen: the corrections list gives way
-    // and scrolls when the screen is short.
+    // One height while the user types: the space for the notes and a handful of corrections is
+    // kept from the start, and the corrections list takes whatever the notes leave of it. Only
+    // notes longer than that space make the dialog taller, and never beyond the screen.
     void fitToContentsAndScreen();
     int correctionLinesHeight(int lines) const;
+    // The height at which nothing of the dialog is cut off.
+    int leastHeight() const;
 
     void loadRequested();
     void confirmChecksum(const std::string& password, const QString& question);
@@ -55,6 +58,7 @@ private:
     QPushButton* m_useCorrection = nullptr;
     QLabel* m_verdict = nullptr;
     QPushButton* m_load = nullptr;
+    bool m_heightChosen = false; // when first shown
 };
 
 } // namespace quandrel

@@ -1,6 +1,7 @@
 #include "SlotPanel.h"
 
 #include "ControlPlacement.h"
+#include "ReadableToolTip.h"
 #include "SlotCommands.h"
 #include "Twips.h"
 #include "slots/SlotError.h"
@@ -30,16 +31,16 @@ void SlotPanel::createLayout()
         auto* load = new QPushButton(layoutText(loadLayout.caption), this);
         placeControl(*load, loadLayout);
         load->setAccessibleName(tr("Load slot %1").arg(slot));
-        load->setToolTip(tr("Load the password saved in %1. Missing slot files are first created holding a "
-                            "new game, so a slot never saved loads a new game.")
-                             .arg(file));
+        setReadableToolTip(*load, tr("Load the password saved in %1. Missing slot files are first created holding a "
+                                     "new game, so a slot never saved loads a new game.")
+                                      .arg(file));
         m_loadButtons[static_cast<std::size_t>(n)] = load;
 
         const ControlLayout& saveLayout = windowControl("Command2", n);
         auto* save = new QPushButton(layoutText(saveLayout.caption), this);
         placeControl(*save, saveLayout);
         save->setAccessibleName(tr("Save slot %1").arg(slot));
-        save->setToolTip(tr("Save the password to %1, replacing what the slot held.").arg(file));
+        setReadableToolTip(*save, tr("Save the password to %1, replacing what the slot held.").arg(file));
         m_saveButtons[static_cast<std::size_t>(n)] = save;
     }
 }

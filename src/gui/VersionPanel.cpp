@@ -1,6 +1,7 @@
 #include "VersionPanel.h"
 
 #include "ControlPlacement.h"
+#include "ReadableToolTip.h"
 #include "Version.h"
 
 #include <QLabel>
@@ -18,7 +19,7 @@ void VersionPanel::createLayout()
     auto* text = new QLabel(this);
     placeLabel(*text, windowControl("Label7"));
     text->setAccessibleName(tr("Quandrel Password Generator, version %1").arg(version));
-    text->setToolTip(tr("The name and version of this program"));
+    setReadableToolTip(*text, tr("The name and version of this program"));
 }
 
 } // namespace quandrel

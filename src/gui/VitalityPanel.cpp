@@ -5,6 +5,7 @@
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
+#include "ReadableToolTip.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -39,15 +40,15 @@ void VitalityPanel::createLayout()
         auto* option = new QRadioButton(this);
         placeControl(*option, windowControl("Option1", index));
         option->setAccessibleName(fixedAccessibleName("Option1", index));
-        option->setToolTip(tr("Choose %1 for the - and + buttons").arg(name.toLower()));
+        setReadableToolTip(*option, tr("Choose %1 for the - and + buttons").arg(name.toLower()));
         m_rowGroup->addButton(option, index);
         m_rows[row] = option;
 
         auto* value = new QLabel(this);
         placeLabel(*value, windowControl("Label1", index));
-        value->setToolTip(tr("%1, 0 to %2. Choose its row, then step it with - and +.")
-                              .arg(name)
-                              .arg(row % 2 == 0 ? kMaxValue : kMaxExperience));
+        setReadableToolTip(*value, tr("%1, 0 to %2. Choose its row, then step it with - and +.")
+                                       .arg(name)
+                                       .arg(row % 2 == 0 ? kMaxValue : kMaxExperience));
         m_values[row] = value;
     }
 
@@ -55,9 +56,9 @@ void VitalityPanel::createLayout()
     for (std::size_t pair = 0; pair < pairs.size(); ++pair) {
         auto* picture = createPicture(windowControl("Image7", static_cast<int>(pair)), this);
         picture->setAccessibleName(fixedAccessibleName("Image7", static_cast<int>(pair)));
-        picture->setToolTip(
-            tr("VIT above EXP: of the %1 pair beside it, the first row is vitality, the second experience")
-                .arg(pairs[pair]));
+        setReadableToolTip(
+            *picture, tr("VIT above EXP: of the %1 pair beside it, the first row is vitality, the second experience")
+                          .arg(pairs[pair]));
     }
 
     const std::array<QString, 2> stepTips = {
@@ -70,7 +71,7 @@ void VitalityPanel::createLayout()
         auto* step = new QPushButton(layoutText(stepLayout.caption), this);
         placeControl(*step, stepLayout);
         step->setAccessibleName(fixedAccessibleName("Command1", static_cast<int>(i)));
-        step->setToolTip(stepTips[i]);
+        setReadableToolTip(*step, stepTips[i]);
         m_steps[i] = step;
     }
 }

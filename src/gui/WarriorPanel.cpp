@@ -5,6 +5,7 @@
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
 #include "PictureDescriptions.h"
+#include "ReadableToolTip.h"
 
 namespace quandrel {
 
@@ -22,9 +23,10 @@ void WarriorPanel::createLayout()
 
     for (std::size_t i = 0; i < m_pictures.size(); ++i) {
         auto* picture = createPicture(windowControl("Image5", static_cast<int>(i)), this);
-        picture->setToolTip(tr("%1. Click for the next warrior choice: which warrior plays, and whether the other "
-                               "one shows as a tombstone.")
-                                .arg(warriorDescription(static_cast<int>(i))));
+        setReadableToolTip(*picture,
+                           tr("%1. Click for the next warrior choice: which warrior plays, and whether the other "
+                              "one shows as a tombstone.")
+                               .arg(warriorDescription(static_cast<int>(i))));
         m_pictures[i] = picture;
     }
 }

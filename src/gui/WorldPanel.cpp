@@ -5,6 +5,7 @@
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
+#include "ReadableToolTip.h"
 #include "ThemeColours.h"
 
 #include <QCheckBox>
@@ -28,21 +29,22 @@ void WorldPanel::createLayout()
     auto* heading = new QLabel(this);
     placeLabel(*heading, windowControl("Label4"));
     heading->setAccessibleName(heading->text());
-    heading->setToolTip(tr("The state of each world. Click a world to make it the current one."));
+    setReadableToolTip(*heading, tr("The state of each world. Click a world to make it the current one."));
 
     for (int column = 0; column < kFlagsPerWorld; ++column) {
         auto* picture = createPicture(windowControl("Image6", column), this);
         const QString name = fixedAccessibleName("Image6", column);
         picture->setAccessibleName(name);
-        picture->setToolTip(tr("%1, the heading of the flag column below it").arg(name));
+        setReadableToolTip(*picture, tr("%1, the heading of the flag column below it").arg(name));
     }
 
     for (int world = 0; world < kWorldCount; ++world) {
         auto* state = new ClickableLabel(this);
         placeLabel(*state, windowControl("Label3", world));
-        state->setToolTip(tr("World %1. Click: the worlds before it are finished (Boss Killed, every flag set), "
-                             "this one becomes Active (Open when it was Active), the later ones Closed.")
-                              .arg(world + 1));
+        setReadableToolTip(*state,
+                           tr("World %1. Click: the worlds before it are finished (Boss Killed, every flag set), "
+                              "this one becomes Active (Open when it was Active), the later ones Closed.")
+                               .arg(world + 1));
         m_states[static_cast<std::size_t>(world)] = state;
     }
 
@@ -54,7 +56,8 @@ void WorldPanel::createLayout()
         flag->setPalette(disabledCheckBoxColours(palette()));
         const QString name = fixedAccessibleName("Check1", i);
         flag->setAccessibleName(name);
-        flag->setToolTip(tr("%1. Set once the world is finished; the world labels and loads set it.").arg(name));
+        setReadableToolTip(*flag,
+                           tr("%1. Set once the world is finished; the world labels and loads set it.").arg(name));
         m_flags[static_cast<std::size_t>(i)] = flag;
     }
 }

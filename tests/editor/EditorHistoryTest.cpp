@@ -193,7 +193,7 @@ TEST_F(EditorHistoryTest, PresetsAreSingleUndoableActions)
     model.applyPreset(everythingPreset());
     EXPECT_EQ(model.shownState(), everythingPreset());
     EXPECT_FALSE(model.controls().selectAllBorder);
-    model.applyPreset(newGamePreset());
+    model.newGame();
     EXPECT_EQ(model.controls().password, initialPassword());
     history.undo();
     history.undo();

@@ -353,6 +353,45 @@ TEST_F(EditorModelTest, LoadingKeepsTheRowTheCountersAndTheColours)
     EXPECT_EQ(c().counterText[0], "100");
 }
 
+TEST(EditorModelNewGameTest, NewGameIsAFreshStartWhereALoadOfTheSamePasswordKeepsTheCycles)
+{
+    const auto noon = [] { return std::string("12:00:00"); };
+    EditorModel fresh(noon);
+    fresh.Form_Load();
+    EditorModel model(noon);
+    model.Form_Load();
+    // Every control a load leaves alone, moved: the row, both cycles, a red counter, typed keys.
+    model.Option1_Click(3);
+    model.Command1_Click(1);
+    model.Image4_Click(40);
+    model.Image4_Click(37);
+    model.Image5_Click(0);
+    model.Image5_Click(1);
+    model.Label3_Click(4);
+    model.Image8_Click();
+    model.Text1_Click(1);
+    int key = '7';
+    model.Text1_KeyPress(1, key);
+    model.Text1_Change(1, "7");
+
+    model.loadDecoded(decodeSlotText(kInitial));
+    EXPECT_EQ(model.controls().password, kInitial);
+    EXPECT_NE(model.controls().shieldCounter, fresh.controls().shieldCounter);
+    EXPECT_NE(model.controls().warriorCounter, fresh.controls().warriorCounter);
+    EXPECT_NE(model.controls().selectedRow, fresh.controls().selectedRow);
+    EXPECT_NE(model.controls().counterColour, fresh.controls().counterColour);
+
+    model.newGame();
+    EXPECT_EQ(model.controls(), fresh.controls());
+    EXPECT_EQ(model.actionLabel(), "New game");
+    // And the cycles start again as they do after a start: the first click shows the first choice.
+    for (EditorModel* m : {&model, &fresh}) {
+        m->Image4_Click(40);
+        m->Image5_Click(0);
+    }
+    EXPECT_EQ(model.controls(), fresh.controls());
+}
+
 TEST_F(EditorModelTest, LoadedCodesNoWriterProducesKeepTheirControls)
 {
     model.Label3_Click(0); // world 1 Active

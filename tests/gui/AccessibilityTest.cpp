@@ -2,7 +2,9 @@
 
 #include <QAccessible>
 #include <QGroupBox>
+#include <QLabel>
 #include <QTest>
+#include <QToolTip>
 
 namespace quandrel {
 
@@ -17,6 +19,7 @@ private slots:
     void controlsSayWhatTheyShow();
     void namesFollowWhatTheControlsShow_data();
     void namesFollowWhatTheControlsShow();
+    void tooltipsReadWell();
 
 private:
     // What a screen reader reads as the control's name.
@@ -55,20 +58,20 @@ void AccessibilityTest::controlsSayWhatTheyShow_data()
     const auto row = [](const QString& name, const QStringList& says) {
         QTest::newRow(qPrintable(name)) << name << says;
     };
-    row(indexed("Image4", 0), {QStringLiteral("a brown arrow"), QStringLiteral("Click to mark it")});
-    row(indexed("Image4", 36), {QStringLiteral("a white heap of powder")});
+    row(indexed("Image4", 0), {QStringLiteral("A brown arrow"), QStringLiteral("Click to mark it")});
+    row(indexed("Image4", 36), {QStringLiteral("A white heap of powder")});
     row(indexed("Image4", kWorldBoundObject),
-        {QStringLiteral("a golden key-shaped figure"), QStringLiteral("the world labels set it")});
-    row(indexed("Image4", 38), {QStringLiteral("shield: a circular silver shield"), QStringLiteral("next shield")});
+        {QStringLiteral("A golden key-shaped figure"), QStringLiteral("the world labels set it")});
+    row(indexed("Image4", 38), {QStringLiteral("Shield: a circular silver shield"), QStringLiteral("next shield")});
     row(indexed("Image4", 40), {QStringLiteral("No shield")});
-    row(QStringLiteral("Image8"), {QStringLiteral("select all: marks or clears every object")});
+    row(QStringLiteral("Image8"), {QStringLiteral("Select all: marks or clears every object")});
     row(indexed("Image5", 0), {QStringLiteral("a figure in grey and white armour")});
     row(indexed("Image5", 3), {QStringLiteral("a tombstone with a red helmet")});
     row(indexed("Image6", 2), {QStringLiteral("a potion flask")});
     row(indexed("Image7", 1), {QStringLiteral("VIT above EXP")});
-    row(QStringLiteral("Image2"), {QStringLiteral("a quiver of arrows")});
-    row(QStringLiteral("Image1"), {QStringLiteral("a gold coin")});
-    row(QStringLiteral("Image3"), {QStringLiteral("a key")});
+    row(QStringLiteral("Image2"), {QStringLiteral("A quiver of arrows")});
+    row(QStringLiteral("Image1"), {QStringLiteral("A gold coin")});
+    row(QStringLiteral("Image3"), {QStringLiteral("A key")});
     row(indexed("Label3", 2), {QStringLiteral("World 3. Click"), QStringLiteral("Active")});
     row(indexed("Check1", 9), {QStringLiteral("World 3, flag 2: a red cape")});
     row(indexed("Text1", 1), {QStringLiteral("Coins"), QStringLiteral("000 to 999")});
@@ -84,7 +87,7 @@ void AccessibilityTest::controlsSayWhatTheyShow()
 {
     QFETCH(QString, name);
     QFETCH(QStringList, tooltipSays);
-    const QString tip = control(name)->toolTip();
+    const QString tip = toolTipWords(control(name));
     for (const QString& part : tooltipSays) {
         QVERIFY2(tip.contains(part), qPrintable(tip));
     }
@@ -127,6 +130,37 @@ void AccessibilityTest::namesFollowWhatTheControlsShow()
         clickOn(control(clicked));
     }
     QCOMPARE(readName(name), after);
+}
+
+void AccessibilityTest::tooltipsReadWell()
+{
+    // As wide as a tooltip window shows the text: Qt wraps rich text, and plain text only where
+    // it is wider than the screen.
+    const auto shownWidth = [](const QString& tip) {
+        QLabel shown(tip);
+        shown.setFont(QToolTip::font());
+        shown.setWordWrap(Qt::mightBeRichText(tip));
+        return shown.sizeHint().width();
+    };
+    // A comfortable line holds some 45 to 75 characters.
+    const int readable = QFontMetrics(QToolTip::font()).averageCharWidth() * 75;
+    int tips = 0;
+    for (QWidget* widget : window().findChildren<QWidget*>()) {
+        const QString tip = widget->toolTip();
+        if (tip.isEmpty()) {
+            continue;
+        }
+        ++tips;
+        const QString words = toolTipWords(widget);
+        const QString about = widget->objectName() + QStringLiteral(": ") + words;
+        QVERIFY2(shownWidth(tip) <= readable, qPrintable(about));
+        QVERIFY2(words.front().isUpper(), qPrintable(about));
+        // A screen reader gets the same words, without markup.
+        const QString description = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+        QVERIFY2(!description.contains(QLatin1Char('<')) && !description.contains(QLatin1Char('&')),
+                 qPrintable(description));
+    }
+    QVERIFY(tips > 0);
 }
 
 } // namespace quandrel

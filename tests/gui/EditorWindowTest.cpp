@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 namespace quandrel {
 
@@ -65,5 +66,11 @@ QString EditorWindowTest::sectionSlot(SectionSlot slot) const
 }
 
 QString EditorWindowTest::passwordOf(const GameState& state) { return QString::fromStdString(encodePassword(state)); }
+
+QString EditorWindowTest::toolTipWords(const QWidget* widget)
+{
+    const QString tip = widget->toolTip();
+    return Qt::mightBeRichText(tip) ? QTextDocumentFragment::fromHtml(tip).toPlainText() : tip;
+}
 
 } // namespace quandrel

@@ -41,6 +41,8 @@ protected:
     QString keyBuffer() const;
     QString sectionSlot(SectionSlot slot) const;
     static QString passwordOf(const GameState& state);
+    // The words of a widget's tooltip, as the user reads them: without the markup.
+    static QString toolTipWords(const QWidget* widget);
 
 private slots:
     void init();

@@ -37,6 +37,7 @@ private slots:
     void correctionKeepsTheGrouping_data();
     void correctionKeepsTheGrouping();
     void notesNeverOverlap();
+    void keepsOneSizeWhileTyping();
 
 private:
     void open();
@@ -430,6 +431,52 @@ void PasswordEntryTest::notesNeverOverlap()
             shown << child;
         }
     }
+}
+
+void PasswordEntryTest::keepsOneSizeWhileTyping()
+{
+    open();
+    auto* input = part<QLineEdit>("passwordInput");
+    const QSize opened = m_dialog->size();
+    bool problemsShown = false;
+    bool correctionsShown = false;
+    const auto check = [&](const QString& what) {
+        QCOMPARE(m_dialog->size(), opened);
+        // Nothing cut off: each note as tall as its wrapped lines, a whole correction in view.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (const QLabel* label : m_dialog->findChildren<QLabel*>()) {
+            if (label->isVisible() && label->wordWrap()) {
+                QVERIFY2(label->height() >= label->heightForWidth(label->width()), qPrintable(label->objectName()));
+            }
+        }
+        const auto* list = part<QListWidget>("corrections");
+        QVERIFY(list->height() >= list->fontMetrics().lineSpacing() * 3);
+        QVERIFY(
+            m_dialog->rect().contains(part("loadButton")->mapTo(m_dialog, part("loadButton")->rect().bottomRight())));
+        problemsShown = problemsShown || part("symbolProblems")->isVisible();
+        correctionsShown = correctionsShown || part("corrections")->isVisible();
+        QVERIFY2(!QTest::currentTestFailed(), qPrintable(what));
+    };
+    // Two characters their places do not take, a wrong checksum, one too many, then all taken back.
+    const QString typed =
+        with(with(with(kInitial, 2, QStringLiteral("Z")), 14, QStringLiteral("Z")), 45, QStringLiteral("B")) +
+        QStringLiteral("7");
+    for (const QChar c : typed) {
+        QTest::keyClick(input, c.toLatin1());
+        check(input->text());
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+    }
+    for (qsizetype left = typed.size(); left > 0; --left) {
+        QTest::keyClick(input, Qt::Key_Backspace);
+        check(input->text());
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+    }
+    QVERIFY(problemsShown);
+    QVERIFY(correctionsShown);
 }
 
 } // namespace quandrel

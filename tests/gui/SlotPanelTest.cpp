@@ -35,14 +35,14 @@ void SlotPanelTest::tooltipsNameTheSlotFiles()
     // The full path of each slot file in the window's slot folder.
     const auto* load = control<QPushButton>(indexed("Command3", 0));
     QVERIFY(load);
-    QCOMPARE(load->toolTip(),
+    QCOMPARE(toolTipWords(load),
              QStringLiteral("Load the password saved in %1. Missing slot files are first created holding a "
                             "new game, so a slot never saved loads a new game.")
                  .arg(directory().filePath(QStringLiteral("sgame01.txt"))));
     const auto* save = control<QPushButton>(indexed("Command2", 4));
     QVERIFY(save);
-    QCOMPARE(save->toolTip(), QStringLiteral("Save the password to %1, replacing what the slot held.")
-                                  .arg(directory().filePath(QStringLiteral("sgame05.txt"))));
+    QCOMPARE(toolTipWords(save), QStringLiteral("Save the password to %1, replacing what the slot held.")
+                                     .arg(directory().filePath(QStringLiteral("sgame05.txt"))));
 }
 
 QByteArray SlotPanelTest::slotBytes(int slot) const

@@ -114,7 +114,7 @@ std::string play(const std::string& actions)
         } else if (verb == "redo") {
             history.redo();
         } else if (verb == "new") {
-            model.applyPreset(newGamePreset(), "New game");
+            model.newGame();
         } else if (verb == "everything") {
             model.applyPreset(everythingPreset(), "Everything");
         } else if (verb == "enter") {

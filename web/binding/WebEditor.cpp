@@ -131,7 +131,7 @@ EMSCRIPTEN_KEEPALIVE const char* qp_repair_as_typed(const char* typed, const cha
     return handBack(repairAsTyped(typed, repaired));
 }
 
-EMSCRIPTEN_KEEPALIVE void qp_new_game() { editor().model.applyPreset(newGamePreset(), "New game"); }
+EMSCRIPTEN_KEEPALIVE void qp_new_game() { editor().model.newGame(); }
 
 EMSCRIPTEN_KEEPALIVE void qp_everything() { editor().model.applyPreset(everythingPreset(), "Everything"); }
 

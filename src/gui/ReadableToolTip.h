@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace quandrel {
+
+// Gives `widget` the tooltip `text`, begun with a capital and wrapped to a readable width, and
+// the same words as plain text for screen readers.
+void setReadableToolTip(QWidget& widget, const QString& text);
+
+} // namespace quandrel
