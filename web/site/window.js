@@ -24,9 +24,11 @@ function pictureSources(picture) {
 }
 
 // The picture at its natural size, which its place gives; sized before it loads, so that
-// nothing moves when it arrives. A border grows the picture's element around it.
+// nothing moves when it arrives. A border grows the picture's element around it. One hidden at
+// the start (a shield, a tombstone) is fetched when it first shows, not with the first view.
 function picture(control) {
     const image = document.createElement('img');
+    if (!control.visible) image.loading = 'lazy';
     Object.assign(image, pictureSources(control.picture));
     image.width = control.rect[2] / kTwipsPerPixel;
     image.height = control.rect[3] / kTwipsPerPixel;
