@@ -1,6 +1,7 @@
 #include "CounterPanel.h"
 #include "codec/GameState.h"
 
+#include "AccessibleNames.h"
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
@@ -24,20 +25,8 @@ namespace {
 // Key codes are 8-bit; a character beyond that reaches the model as a question mark.
 constexpr char16_t kLastKeyCode = 255;
 
-struct CounterRow {
-    const char* pictureName;
-    const char* counter;      // what the box counts
-    const char* pictureShows; // what its picture shows
-};
-
-constexpr std::array<CounterRow, kCounterCount> kRows = {{
-    {"Image2", QT_TRANSLATE_NOOP("quandrel::CounterPanel", "Arrows"),
-     QT_TRANSLATE_NOOP("quandrel::CounterPanel", "a quiver of arrows")},
-    {"Image1", QT_TRANSLATE_NOOP("quandrel::CounterPanel", "Coins"),
-     QT_TRANSLATE_NOOP("quandrel::CounterPanel", "a gold coin")},
-    {"Image3", QT_TRANSLATE_NOOP("quandrel::CounterPanel", "Keys"),
-     QT_TRANSLATE_NOOP("quandrel::CounterPanel", "a key")},
-}};
+// The picture beside each counter box: the arrows, the coins, the keys.
+constexpr std::array<const char*, kCounterCount> kPictures = {"Image2", "Image1", "Image3"};
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
@@ -55,10 +44,10 @@ void CounterPanel::createLayout()
     placeFrame(*this, windowControl("Frame1", 0));
     setAccessibleName(title());
 
-    for (std::size_t i = 0; i < kRows.size(); ++i) {
-        const QString counter = tr(kRows[i].counter);
-        const QString shows = tr(kRows[i].pictureShows);
-        auto* picture = createPicture(windowControl(kRows[i].pictureName), this);
+    for (std::size_t i = 0; i < kPictures.size(); ++i) {
+        const QString counter = fixedAccessibleName("Text1", static_cast<int>(i));
+        const QString shows = fixedAccessibleName(kPictures[i]);
+        auto* picture = createPicture(windowControl(kPictures[i]), this);
         picture->setAccessibleName(shows);
         setReadableToolTip(*picture, tr("%1: %2").arg(shows, counter.toLower()));
 

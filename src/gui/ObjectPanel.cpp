@@ -1,5 +1,6 @@
 #include "ObjectPanel.h"
 
+#include "AccessibleNames.h"
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
@@ -13,13 +14,7 @@ namespace {
 // What a picture shows, for its tooltip and as the start of its accessible name.
 QString pictureName(int index)
 {
-    if (index < kObjectCount) {
-        return objectDescription(index);
-    }
-    if (index == kNoShieldPicture) {
-        return ObjectPanel::tr("No shield");
-    }
-    return ObjectPanel::tr("shield: %1").arg(shieldDescription(index - kFirstShieldPicture + 1));
+    return index < kObjectCount ? objectDescription(index) : fixedAccessibleName("Image4", index);
 }
 
 QString pictureToolTip(int index)
@@ -58,7 +53,7 @@ void ObjectPanel::createLayout()
     }
 
     m_selectAll = createPicture(windowControl("Image8"), this);
-    m_selectAll->setAccessibleName(tr("select all"));
+    m_selectAll->setAccessibleName(fixedAccessibleName("Image8"));
     setReadableToolTip(*m_selectAll, tr("select all: marks or clears every object"));
 }
 
@@ -80,9 +75,7 @@ void ObjectPanel::refresh()
         m_objects[i]->setVisible(controls.objectVisible[i]);
     }
     for (int object = 0; object < kObjectCount; ++object) {
-        const bool carried = controls.objectBorder[static_cast<std::size_t>(object)];
-        m_objects[static_cast<std::size_t>(object)]->setAccessibleName(
-            (carried ? tr("%1, carried") : tr("%1, not carried")).arg(objectDescription(object)));
+        m_objects[static_cast<std::size_t>(object)]->setAccessibleName(stateAccessibleName("Image4", object, controls));
     }
     m_selectAll->setBorder(controls.selectAllBorder);
 }

@@ -1,6 +1,7 @@
 #include "VitalityPanel.h"
 #include "codec/GameState.h"
 
+#include "AccessibleNames.h"
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
@@ -17,11 +18,6 @@ namespace quandrel {
 namespace {
 
 constexpr int kPairCount = 2; // one VIT over EXP picture beside each pair of rows
-const std::array<const char*, kValueCount> kValueNames = {
-    QT_TRANSLATE_NOOP("quandrel::VitalityPanel", "Upper vitality"),
-    QT_TRANSLATE_NOOP("quandrel::VitalityPanel", "Upper experience"),
-    QT_TRANSLATE_NOOP("quandrel::VitalityPanel", "Lower vitality"),
-    QT_TRANSLATE_NOOP("quandrel::VitalityPanel", "Lower experience")};
 
 } // namespace
 
@@ -40,10 +36,10 @@ void VitalityPanel::createLayout()
     m_rowGroup = new QButtonGroup(this);
     for (std::size_t row = 0; row < m_rows.size(); ++row) {
         const int index = static_cast<int>(row);
-        const QString name = tr(kValueNames[row]);
+        const QString name = valueRowText(index);
         auto* option = new QRadioButton(this);
         placeControl(*option, windowControl("Option1", index));
-        option->setAccessibleName(tr("Step %1").arg(name.toLower()));
+        option->setAccessibleName(fixedAccessibleName("Option1", index));
         setReadableToolTip(*option, tr("Choose %1 for the - and + buttons").arg(name.toLower()));
         m_rowGroup->addButton(option, index);
         m_rows[row] = option;
@@ -59,13 +55,12 @@ void VitalityPanel::createLayout()
     const std::array<QString, kPairCount> pairs = {tr("upper"), tr("lower")};
     for (std::size_t pair = 0; pair < pairs.size(); ++pair) {
         auto* picture = createPicture(windowControl("Image7", static_cast<int>(pair)), this);
-        picture->setAccessibleName(tr("VIT above EXP, %1 pair").arg(pairs[pair]));
+        picture->setAccessibleName(fixedAccessibleName("Image7", static_cast<int>(pair)));
         setReadableToolTip(
             *picture, tr("VIT above EXP: of the %1 pair beside it, the first row is vitality, the second experience")
                           .arg(pairs[pair]));
     }
 
-    const std::array<QString, 2> stepNames = {tr("Decrease"), tr("Increase")};
     const std::array<QString, 2> stepTips = {
         tr("Decrease the chosen value by one, not below 0"),
         tr("Increase the chosen value by one, vitality up to %1 and experience up to %2")
@@ -75,7 +70,7 @@ void VitalityPanel::createLayout()
         const ControlLayout& stepLayout = windowControl("Command1", static_cast<int>(i));
         auto* step = new QPushButton(layoutText(stepLayout.caption), this);
         placeControl(*step, stepLayout);
-        step->setAccessibleName(stepNames[i]);
+        step->setAccessibleName(fixedAccessibleName("Command1", static_cast<int>(i)));
         setReadableToolTip(*step, stepTips[i]);
         m_steps[i] = step;
     }
@@ -96,7 +91,7 @@ void VitalityPanel::refresh()
     const EditorControls& controls = m_document.model().controls();
     for (std::size_t row = 0; row < m_values.size(); ++row) {
         m_values[row]->setText(QString::number(controls.values[row]));
-        m_values[row]->setAccessibleName(tr("%1: %2").arg(tr(kValueNames[row])).arg(controls.values[row]));
+        m_values[row]->setAccessibleName(stateAccessibleName("Label1", static_cast<int>(row), controls));
     }
     QRadioButton* chosen = m_rows[static_cast<std::size_t>(controls.selectedRow)];
     const QSignalBlocker groupBlocker(m_rowGroup);

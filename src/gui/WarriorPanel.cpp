@@ -1,5 +1,6 @@
 #include "WarriorPanel.h"
 
+#include "AccessibleNames.h"
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
@@ -45,8 +46,7 @@ void WarriorPanel::refresh()
     for (std::size_t i = 0; i < m_pictures.size(); ++i) {
         m_pictures[i]->setBorder(controls.warriorBorder[i]);
         m_pictures[i]->setVisible(controls.warriorVisible[i]);
-        const QString shows = warriorDescription(static_cast<int>(i));
-        m_pictures[i]->setAccessibleName(controls.warriorBorder[i] ? tr("%1, playing").arg(shows) : shows);
+        m_pictures[i]->setAccessibleName(stateAccessibleName("Image5", static_cast<int>(i), controls));
     }
 }
 

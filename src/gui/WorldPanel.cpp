@@ -1,10 +1,10 @@
 #include "WorldPanel.h"
 
+#include "AccessibleNames.h"
 #include "ClickableLabel.h"
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
-#include "PictureDescriptions.h"
 #include "ReadableToolTip.h"
 #include "ThemeColours.h"
 
@@ -33,7 +33,7 @@ void WorldPanel::createLayout()
 
     for (int column = 0; column < kFlagsPerWorld; ++column) {
         auto* picture = createPicture(windowControl("Image6", column), this);
-        const QString name = tr("Flag %1: %2").arg(column + 1).arg(flagColumnDescription(column));
+        const QString name = fixedAccessibleName("Image6", column);
         picture->setAccessibleName(name);
         setReadableToolTip(*picture, tr("%1, the heading of the flag column below it").arg(name));
     }
@@ -54,10 +54,7 @@ void WorldPanel::createLayout()
         placeControl(*flag, flagLayout);
         flag->setEnabled(flagLayout.enabled);
         flag->setPalette(disabledCheckBoxColours(palette()));
-        const QString name = tr("World %1, flag %2: %3")
-                                 .arg(i / kFlagsPerWorld + 1)
-                                 .arg(i % kFlagsPerWorld + 1)
-                                 .arg(flagColumnDescription(i % kFlagsPerWorld));
+        const QString name = fixedAccessibleName("Check1", i);
         flag->setAccessibleName(name);
         setReadableToolTip(*flag,
                            tr("%1. Set once the world is finished; the world labels and loads set it.").arg(name));
@@ -92,7 +89,7 @@ void WorldPanel::refresh()
         const std::string_view caption = worldStateCaption(controls.worldStates[w]);
         const QString state = QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
         m_states[w]->setText(state);
-        m_states[w]->setAccessibleName(tr("World %1: %2").arg(w + 1).arg(state));
+        m_states[w]->setAccessibleName(stateAccessibleName("Label3", static_cast<int>(w), controls));
     }
     for (std::size_t i = 0; i < m_flags.size(); ++i) {
         const QSignalBlocker blocker(m_flags[i]);

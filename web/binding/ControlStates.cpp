@@ -2,6 +2,7 @@
 
 #include "JsonText.h"
 #include "codec/Password.h"
+#include "editor/ControlNames.h"
 #include "editor/EditorModel.h"
 
 #include <charconv>
@@ -13,22 +14,35 @@ namespace {
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
-// Each control's name and its state as JSON, [text, flags], in the same order every time.
+std::string indexed(std::string_view name, int index)
+{
+    return index < 0 ? std::string(name) : std::string(name) + "(" + std::to_string(index) + ")";
+}
+
+// Each control's name and its state as JSON, [text, flags, accessible name], in the same order
+// every time.
 class StatesWriter final {
 public:
-    void add(const std::string& name, std::optional<std::string_view> text, int flags)
+    explicit StatesWriter(const EditorControls& controls) : m_controls(controls) {}
+
+    // `index` is -1 for a control without one.
+    void add(std::string_view name, int index, std::optional<std::string_view> text, int flags)
     {
         std::string state = "[";
         state += text ? jsonString(*text) : std::string("null");
         state += ',';
         state += std::to_string(flags);
+        state += ',';
+        const std::string spoken = stateControlName(name, index, m_controls);
+        state += spoken.empty() ? std::string("null") : jsonString(spoken);
         state += ']';
-        m_states.push_back({jsonString(name), std::move(state)});
+        m_states.push_back({jsonString(indexed(name, index)), std::move(state)});
     }
 
     std::vector<ControlState> finish() { return std::move(m_states); }
 
 private:
+    const EditorControls& m_controls;
     std::vector<ControlState> m_states;
 };
 
@@ -43,8 +57,6 @@ std::string asObject(const std::vector<ControlState>& states, const std::vector<
     }
     return json + "}";
 }
-
-std::string indexed(std::string_view name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
 
 int flags(bool visible, bool border, bool checked = false, bool red = false)
 {
@@ -75,36 +87,35 @@ namespace {
 std::vector<ControlState> controlStates(const EditorModel& model)
 {
     const EditorControls& c = model.controls();
-    StatesWriter out;
+    StatesWriter out(c);
     for (int i = 0; i < kCounterCount; ++i) {
-        out.add(indexed("Text1", i), c.counterText[at(i)],
-                flags(true, false, false, c.counterColour[at(i)] == TextColour::Red));
+        out.add("Text1", i, c.counterText[at(i)], flags(true, false, false, c.counterColour[at(i)] == TextColour::Red));
     }
     for (int i = 0; i < kValueCount; ++i) {
-        out.add(indexed("Label1", i), std::to_string(c.values[at(i)]), flags(true, true));
-        out.add(indexed("Option1", i), std::nullopt, flags(true, false, c.selectedRow == i));
+        out.add("Label1", i, std::to_string(c.values[at(i)]), flags(true, true));
+        out.add("Option1", i, std::nullopt, flags(true, false, c.selectedRow == i));
     }
     for (int w = 0; w < kWorldCount; ++w) {
-        out.add(indexed("Label3", w), worldStateCaption(c.worldStates[at(w)]), flags(true, true));
+        out.add("Label3", w, worldStateCaption(c.worldStates[at(w)]), flags(true, true));
     }
     for (int i = 0; i < kFlagCount; ++i) {
-        out.add(indexed("Check1", i), std::nullopt, flags(true, false, c.flags[at(i)]));
+        out.add("Check1", i, std::nullopt, flags(true, false, c.flags[at(i)]));
     }
     for (int i = 0; i < kObjectPictureCount; ++i) {
-        out.add(indexed("Image4", i), std::nullopt, flags(c.objectVisible[at(i)], c.objectBorder[at(i)]));
+        out.add("Image4", i, std::nullopt, flags(c.objectVisible[at(i)], c.objectBorder[at(i)]));
     }
-    out.add("Image8", std::nullopt, flags(true, c.selectAllBorder));
+    out.add("Image8", -1, std::nullopt, flags(true, c.selectAllBorder));
     for (int i = 0; i < kWarriorPictureCount; ++i) {
-        out.add(indexed("Image5", i), std::nullopt, flags(c.warriorVisible[at(i)], c.warriorBorder[at(i)]));
+        out.add("Image5", i, std::nullopt, flags(c.warriorVisible[at(i)], c.warriorBorder[at(i)]));
     }
     for (int g = 0; g < kDisplayGroupCount; ++g) {
-        out.add(indexed("Label6", g), model.displayGroup(g), flags(true, false));
+        out.add("Label6", g, model.displayGroup(g), flags(true, false));
     }
     for (int s = 0; s < kSectionLabelCount; ++s) {
-        out.add(indexed("Label2", s), c.sections[at(s)], flags(false, false));
+        out.add("Label2", s, c.sections[at(s)], flags(false, false));
     }
-    out.add("Label5", c.password, flags(false, false));
-    out.add("Label8", c.keyBuffer, flags(false, false));
+    out.add("Label5", -1, c.password, flags(false, false));
+    out.add("Label8", -1, c.keyBuffer, flags(false, false));
     return out.finish();
 }
 

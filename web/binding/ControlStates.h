@@ -18,8 +18,9 @@ enum ControlFlag : int {
     kRedText = 8,
 };
 
-// Every control whose text or state the model keeps, as {"Image4(12)": [text, flags], ...};
-// text is null for a control that shows none.
+// Every control whose text or state the model keeps, as {"Image4(12)": [text, flags, name], ...};
+// text is null for a control that shows none, name (for screen readers) null for one whose
+// name its state does not make.
 std::string controlStatesJson(const EditorModel& model);
 
 // A control's name and state, each already JSON.

@@ -1,6 +1,7 @@
 #include "LayoutJson.h"
 
 #include "JsonText.h"
+#include "editor/ControlNames.h"
 #include "editor/EditorControls.h"
 #include "editor/PictureDescriptions.h"
 #include "editor/WindowLayout.h"
@@ -70,7 +71,8 @@ std::string windowLayoutJson()
                 ",\"tabIndex\":" + std::to_string(c.tabIndex) +
                 ",\"centred\":" + boolean(c.alignment == TextAlignment::Centre) +
                 ",\"wordWrap\":" + boolean(c.wordWrap) + ",\"maxLength\":" + std::to_string(c.maxLength) +
-                ",\"description\":" + jsonString(pictureDescription(c)) + "}";
+                ",\"description\":" + jsonString(pictureDescription(c)) +
+                ",\"accessibleName\":" + jsonString(fixedControlName(c.name, c.index)) + "}";
     }
     return json + "]";
 }

@@ -1,6 +1,7 @@
 // The main window, built once from the model's layout table and redrawn from the model's
-// changed control states after every change. Clicks and keys go to the model; nothing here decides anything.
-import { fixedName, stateName } from './names.js';
+// changed control states after every change. Clicks and keys go to the model; nothing here
+// decides anything, not even what a screen reader calls a control: the model names them as the
+// desktop does.
 
 const kTwipsPerPixel = 15;
 const kMostGrowth = 1.5; // 16 pixel rows become 24 pixel targets
@@ -12,21 +13,28 @@ const kRedText = 8;
 
 const px = (twips) => `${twips / kTwipsPerPixel}px`;
 
-// "objects/object00.gif" with its 2x and 3x drawings.
+// The pictures that are words, drawn in one dark ink: on a dark window they take a light one.
+const kWordPictures = new Set(['objects/noshield.gif', 'objects/selectall.gif']);
+
+// "objects/object00.gif" as the drawing that keeps its soft edges as alpha, so that it lies on
+// a window of any colour, with its 2x and 3x drawings.
 function pictureSources(picture) {
     const stem = picture.replace(/\.gif$/u, '');
-    return { src: picture, srcset: `${picture} 1x, ${stem}@2x.gif 2x, ${stem}@3x.gif 3x` };
+    return { src: `${stem}.png`, srcset: `${stem}.png 1x, ${stem}@2x.png 2x, ${stem}@3x.png 3x` };
 }
 
 // The picture at its natural size, which its place gives; sized before it loads, so that
-// nothing moves when it arrives. A border grows the picture's element around it.
+// nothing moves when it arrives. A border grows the picture's element around it. One hidden at
+// the start (a shield, a tombstone) is fetched when it first shows, not with the first view.
 function picture(control) {
     const image = document.createElement('img');
+    if (!control.visible) image.loading = 'lazy';
     Object.assign(image, pictureSources(control.picture));
     image.width = control.rect[2] / kTwipsPerPixel;
     image.height = control.rect[3] / kTwipsPerPixel;
     image.alt = '';
     image.draggable = false;
+    image.classList.toggle('words', kWordPictures.has(control.picture));
     return image;
 }
 
@@ -91,10 +99,10 @@ function createElement(control) {
     element.style.setProperty('--top', top / kTwipsPerPixel);
     element.style.setProperty('--width', width / kTwipsPerPixel);
     element.style.setProperty('--height', height / kTwipsPerPixel);
-    const name = fixedName(control);
+    const name = control.accessibleName;
     if (element.tagName === 'IMG') {
-        element.alt = name ?? '';
-    } else if (name !== null && control.kind !== 'Frame' && control.kind !== 'Form') {
+        element.alt = name;
+    } else if (name !== '' && control.kind !== 'Frame' && control.kind !== 'Form') {
         element.setAttribute('aria-label', name);
     }
     if (control.description) element.title = control.description;
@@ -191,7 +199,7 @@ export class MainWindow {
     // Draws the controls the model changed since the last drawing, or every control.
     refresh({ all = false } = {}) {
         const states = all ? this.#model.snapshot() : this.#model.changes();
-        for (const [control, [text, flags]] of Object.entries(states)) {
+        for (const [control, [text, flags, name]] of Object.entries(states)) {
             const entry = this.#controls.get(control);
             if (entry === undefined) continue;
             const { layout, element } = entry;
@@ -210,7 +218,6 @@ export class MainWindow {
                 const pressed = String((flags & kBorder) !== 0);
                 if (element.getAttribute('aria-pressed') !== pressed) element.setAttribute('aria-pressed', pressed);
             }
-            const name = stateName(layout, text, flags);
             // Only what changed, so that a click redraws a few nodes and not the whole window.
             if (name !== null && element.getAttribute('aria-label') !== name) element.setAttribute('aria-label', name);
         }

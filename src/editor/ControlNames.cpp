@@ -1,0 +1,163 @@
+#include "ControlNames.h"
+
+#include "PictureDescriptions.h"
+
+#include <array>
+#include <cctype>
+#include <initializer_list>
+
+// Marks a pattern for Qt's lupdate, which finds it by this name and context; here it is the
+// English text itself, the source text of the desktop's translations.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, text) text
+#endif
+
+namespace quandrel {
+
+namespace {
+
+constexpr std::array<const char*, kCounterCount> kCounters = {
+    QT_TRANSLATE_NOOP("quandrel::ControlNames", "Arrows"),
+    QT_TRANSLATE_NOOP("quandrel::ControlNames", "Coins"),
+    QT_TRANSLATE_NOOP("quandrel::ControlNames", "Keys"),
+};
+
+// What the counters' pictures show: Image2 the arrows, Image1 the coins, Image3 the keys.
+constexpr std::array<std::pair<std::string_view, const char*>, kCounterCount> kCounterPictures = {{
+    {"Image2", QT_TRANSLATE_NOOP("quandrel::ControlNames", "a quiver of arrows")},
+    {"Image1", QT_TRANSLATE_NOOP("quandrel::ControlNames", "a gold coin")},
+    {"Image3", QT_TRANSLATE_NOOP("quandrel::ControlNames", "a key")},
+}};
+
+constexpr std::array<const char*, kValueCount> kValueRows = {
+    QT_TRANSLATE_NOOP("quandrel::ControlNames", "Upper vitality"),
+    QT_TRANSLATE_NOOP("quandrel::ControlNames", "Upper experience"),
+    QT_TRANSLATE_NOOP("quandrel::ControlNames", "Lower vitality"),
+    QT_TRANSLATE_NOOP("quandrel::ControlNames", "Lower experience"),
+};
+
+constexpr std::array<const char*, 2> kPairs = {
+    QT_TRANSLATE_NOOP("quandrel::ControlNames", "upper"),
+    QT_TRANSLATE_NOOP("quandrel::ControlNames", "lower"),
+};
+
+// The captions "-" and "+" say little when read out.
+constexpr std::array<const char*, 2> kSteps = {
+    QT_TRANSLATE_NOOP("quandrel::ControlNames", "Decrease"),
+    QT_TRANSLATE_NOOP("quandrel::ControlNames", "Increase"),
+};
+
+bool within(int index, int count) { return index >= 0 && index < count; }
+
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
+
+std::string translated(const char* english, NamePatternTranslator translate)
+{
+    return translate != nullptr ? translate(english) : std::string(english);
+}
+
+// The pattern with %1, %2, ... replaced by the arguments, in one pass, so that an argument's
+// own "%1" stays as it is.
+std::string filled(const std::string& pattern, std::initializer_list<std::string_view> arguments)
+{
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const auto argument = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && argument < arguments.size()) {
+            text += arguments.begin()[argument];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+std::string lowered(std::string text)
+{
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+} // namespace
+
+std::string valueRowName(int row, NamePatternTranslator translate)
+{
+    return within(row, kValueCount) ? translated(kValueRows[at(row)], translate) : std::string();
+}
+
+std::string fixedControlName(std::string_view name, int index, NamePatternTranslator translate)
+{
+    const auto pattern = [translate](const char* english) { return translated(english, translate); };
+    if (name == "Text1" && within(index, kCounterCount)) {
+        return pattern(kCounters[at(index)]);
+    }
+    for (const auto& [picture, shows] : kCounterPictures) {
+        if (name == picture && index < 0) {
+            return pattern(shows);
+        }
+    }
+    if (name == "Option1" && within(index, kValueCount)) {
+        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Step %1")),
+                      {lowered(valueRowName(index, translate))});
+    }
+    if (name == "Command1" && within(index, 2)) {
+        return pattern(kSteps[at(index)]);
+    }
+    if (name == "Image7" && within(index, 2)) {
+        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "VIT above EXP, %1 pair")),
+                      {pattern(kPairs[at(index)])});
+    }
+    if (name == "Image6" && within(index, kFlagsPerWorld)) {
+        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Flag %1: %2")),
+                      {std::to_string(index + 1), describeFlagColumn(index)});
+    }
+    if (name == "Check1" && within(index, kFlagCount)) {
+        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "World %1, flag %2: %3")),
+                      {std::to_string(index / kFlagsPerWorld + 1), std::to_string(index % kFlagsPerWorld + 1),
+                       describeFlagColumn(index % kFlagsPerWorld)});
+    }
+    if (name == "Image4" && index == kNoShieldPicture) {
+        return pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "No shield"));
+    }
+    if (name == "Image4" && within(index, kNoShieldPicture) && index >= kFirstShieldPicture) {
+        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "shield: %1")),
+                      {describeShield(index - kFirstShieldPicture + 1)});
+    }
+    if (name == "Image8" && index < 0) {
+        return pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "select all"));
+    }
+    return {};
+}
+
+std::string stateControlName(std::string_view name, int index, const EditorControls& controls,
+                             NamePatternTranslator translate)
+{
+    const auto pattern = [translate](const char* english) { return translated(english, translate); };
+    if (name == "Image4" && within(index, kObjectCount)) {
+        return filled(controls.objectBorder[at(index)]
+                          ? pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "%1, carried"))
+                          : pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "%1, not carried")),
+                      {describeObject(index)});
+    }
+    if (name == "Image5" && within(index, kWarriorPictureCount)) {
+        const std::string_view shows = describeWarrior(index);
+        return controls.warriorBorder[at(index)]
+                   ? filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "%1, playing")), {shows})
+                   : std::string(shows);
+    }
+    if (name == "Label1" && within(index, kValueCount)) {
+        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "%1: %2")),
+                      {valueRowName(index, translate), std::to_string(controls.values[at(index)])});
+    }
+    if (name == "Label3" && within(index, kWorldCount)) {
+        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "World %1: %2")),
+                      {std::to_string(index + 1), worldStateCaption(controls.worldStates[at(index)])});
+    }
+    return {};
+}
+
+} // namespace quandrel
