@@ -21,25 +21,43 @@ protected:
     int_type overflow(int_type c) override { return traits_type::not_eof(c); }
 };
 
-// `quandrel-pass decode` over lines of passwords of random states: reading, decoding and
-// writing one JSON line each.
-void DecodeLines(benchmark::State& bench)
+constexpr int kLines = 10000;
+
+// One line for each of `kLines` random states, as `lineOf` writes a state.
+template <typename LineOf> std::string linesOfRandomStates(LineOf lineOf)
 {
     std::mt19937 rng(5);
     std::string input;
-    for (int i = 0; i < 10000; ++i) {
-        input += encodePassword(test::randomState(rng));
+    for (int i = 0; i < kLines; ++i) {
+        input += lineOf(test::randomState(rng));
         input += '\n';
     }
+    return input;
+}
+
+// `run(in, out, err)` over `input` once per iteration, its output discarded; the rate is
+// counted in lines, named `lineRate`.
+template <typename Run>
+void runOverLines(benchmark::State& bench, const std::string& input, const char* lineRate, Run run)
+{
     DiscardingBuffer discard;
     std::ostream out(&discard);
     std::ostringstream err;
     for (auto _ : bench) {
         std::istringstream in(input);
-        benchmark::DoNotOptimize(runDecode({}, in, out, err));
+        benchmark::DoNotOptimize(run(in, out, err));
     }
-    bench.counters["lines/s"] =
-        benchmark::Counter(10000.0 * static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
+    bench.counters[lineRate] =
+        benchmark::Counter(kLines * static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
+}
+
+// `quandrel-pass decode` over lines of passwords of random states: reading, decoding and
+// writing one JSON line each.
+void DecodeLines(benchmark::State& bench)
+{
+    const std::string input = linesOfRandomStates(encodePassword);
+    runOverLines(bench, input, "lines/s",
+                 [](std::istream& in, std::ostream& out, std::ostream& err) { return runDecode({}, in, out, err); });
 }
 BENCHMARK(DecodeLines)->Unit(benchmark::kMillisecond);
 
@@ -47,21 +65,9 @@ BENCHMARK(DecodeLines)->Unit(benchmark::kMillisecond);
 // parsing and checking one state, and writing its password, each.
 void EncodeLines(benchmark::State& bench)
 {
-    std::mt19937 rng(5);
-    std::string input;
-    for (int i = 0; i < 10000; ++i) {
-        input += gameStateToJson(test::randomState(rng));
-        input += '\n';
-    }
-    DiscardingBuffer discard;
-    std::ostream out(&discard);
-    std::ostringstream err;
-    for (auto _ : bench) {
-        std::istringstream in(input);
-        benchmark::DoNotOptimize(runEncode(in, "-", out, err));
-    }
-    bench.counters["states/s"] =
-        benchmark::Counter(10000.0 * static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
+    const std::string input = linesOfRandomStates(gameStateToJson);
+    runOverLines(bench, input, "states/s",
+                 [](std::istream& in, std::ostream& out, std::ostream& err) { return runEncode(in, "-", out, err); });
     bench.counters["MB/s"] = benchmark::Counter(
         static_cast<double>(input.size()) * static_cast<double>(bench.iterations()) / 1e6, benchmark::Counter::kIsRate);
 }

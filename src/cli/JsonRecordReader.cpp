@@ -1,7 +1,7 @@
 #include "JsonRecordReader.h"
+#include "JsonNesting.h"
 
 #include <algorithm>
-#include <array>
 
 namespace quandrel {
 
@@ -28,32 +28,10 @@ bool JsonRecordReader::nextLine(InputLine& line)
 
 void JsonRecordReader::track(std::string_view line)
 {
-    // A string cannot run over a line end in JSON, so each line starts outside one. Most bytes
-    // are none of the six that matter, and are passed over at one test each.
-    static constexpr auto kMatters = [] {
-        std::array<bool, 256> matters{};
-        for (const unsigned char c : std::string_view("\"\\{}[]")) {
-            matters[c] = true;
-        }
-        return matters;
-    }();
-    bool inString = false;
-    bool escaped = false;
+    // A string cannot run over a line end in JSON, so each line starts outside one.
+    JsonNesting nesting;
     for (const char c : line) {
-        if (!kMatters[static_cast<unsigned char>(c)]) {
-            escaped = false;
-            continue;
-        }
-        if (inString) {
-            inString = escaped || c != '"';
-            escaped = !escaped && c == '\\';
-        } else if (c == '"') {
-            inString = true;
-        } else if (c == '{' || c == '[') {
-            ++m_depth;
-        } else if (c == '}' || c == ']') {
-            --m_depth;
-        }
+        m_depth += nesting.step(c);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "StateJsonDiagnosis.h"
 
+#include "JsonNesting.h"
 #include "StateJsonKeys.h"
 
 #include <nlohmann/json.hpp>
@@ -130,22 +131,12 @@ std::string parseProblem(const std::string& message)
 // valid JSON up to it.
 std::size_t firstTooDeep(std::string_view text)
 {
+    JsonNesting nesting;
     int depth = 0;
-    bool inString = false;
-    bool escaped = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (inString) {
-            inString = escaped || c != '"';
-            escaped = !escaped && c == '\\';
-        } else if (c == '"') {
-            inString = true;
-        } else if (c == '{' || c == '[') {
-            if (++depth > kMaxStateDepth) {
-                return i;
-            }
-        } else if (c == '}' || c == ']') {
-            --depth;
+        depth += nesting.step(text[i]);
+        if (depth > kMaxStateDepth) {
+            return i;
         }
     }
     return text.size();

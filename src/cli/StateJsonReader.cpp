@@ -67,6 +67,29 @@ private:
         return found;
     }
 
+    // Each member of `object` by `readMember(key index, value)`, but for a null, which leaves
+    // its field as it is; false for a key unknown or seen before.
+    template <std::size_t N, typename ReadMember>
+    static bool readMembers(ondemand::object& object, const QuotedNameTable<N>& keys, ReadMember readMember)
+    {
+        std::uint32_t seen = 0;
+        for (auto item : object) {
+            ondemand::field field;
+            if (std::move(item).get(field) != simdjson::SUCCESS) {
+                return false;
+            }
+            const std::size_t key = newKey(field, keys, seen);
+            if (key == N) {
+                return false;
+            }
+            ondemand::value& value = field.value();
+            if (!isNull(value) && !readMember(key, value)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
     // Null, which leaves a field as it is: true when `value` is null, and then read.
     static bool isNull(ondemand::value& value)
     {
@@ -171,25 +194,9 @@ private:
         if (value.get_object().get(object) != simdjson::SUCCESS) {
             return false;
         }
-        std::uint32_t seen = 0;
-        for (auto item : object) {
-            ondemand::field field;
-            if (std::move(item).get(field) != simdjson::SUCCESS) {
-                return false;
-            }
-            const std::size_t key = newKey(field, kWorldKeyTable, seen);
-            if (key == kWorldKeys.size()) {
-                return false;
-            }
-            ondemand::value& member = field.value();
-            if (isNull(member)) {
-                continue;
-            }
-            if (!(key == 0 ? readName(member, kWorldStateCaptionTable, world.state) : readFlags(member, world))) {
-                return false;
-            }
-        }
-        return true;
+        return readMembers(object, kWorldKeyTable, [&](std::size_t key, ondemand::value member) {
+            return key == 0 ? readName(member, kWorldStateCaptionTable, world.state) : readFlags(member, world);
+        });
     }
 
     static bool readObjects(ondemand::value value, GameState& state)
@@ -235,22 +242,8 @@ private:
 
     static bool readState(ondemand::object& object, GameState& state)
     {
-        std::uint32_t seen = 0;
-        for (auto item : object) {
-            ondemand::field field;
-            if (std::move(item).get(field) != simdjson::SUCCESS) {
-                return false;
-            }
-            const std::size_t key = newKey(field, kStateKeyTable, seen);
-            if (key == kStateKeys.size()) {
-                return false;
-            }
-            ondemand::value& value = field.value();
-            if (!isNull(value) && !readField(key, value, state)) {
-                return false;
-            }
-        }
-        return true;
+        return readMembers(object, kStateKeyTable,
+                           [&](std::size_t key, ondemand::value value) { return readField(key, value, state); });
     }
 
     ondemand::parser m_parser;

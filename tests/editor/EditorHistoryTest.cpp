@@ -2,6 +2,7 @@
 #include "codec/Password.h"
 #include "editor/EditorModel.h"
 #include "editor/Presets.h"
+#include "support/CounterKeys.h"
 
 #include <gtest/gtest.h>
 
@@ -21,17 +22,7 @@ protected:
     }();
     EditorHistory history{model};
 
-    void type(int box, const std::string& keys)
-    {
-        for (const char key : keys) {
-            int code = static_cast<unsigned char>(key);
-            model.Text1_KeyPress(box, code);
-            const std::string& text = model.controls().counterText[static_cast<std::size_t>(box)];
-            if (code != 0 && text.size() < 3) {
-                model.Text1_Change(box, text + static_cast<char>(code));
-            }
-        }
-    }
+    void type(int box, const std::string& keys) { test::typeCounterKeys(model, box, keys); }
 
     // One random click or key, as the window would forward it.
     void randomAction(std::mt19937& rng)

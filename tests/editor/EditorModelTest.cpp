@@ -3,6 +3,7 @@
 #include "codec/Decoder.h"
 #include "codec/Password.h"
 #include "codec/Sections.h"
+#include "support/CounterKeys.h"
 #include "support/PasswordEdits.h"
 #include "support/RandomState.h"
 
@@ -20,16 +21,7 @@ protected:
 
     const EditorControls& c() const { return model.controls(); }
 
-    void typeInto(int box, const std::string& keys)
-    {
-        for (const char key : keys) {
-            int code = static_cast<unsigned char>(key);
-            model.Text1_KeyPress(box, code);
-            if (code != 0 && c().counterText[static_cast<std::size_t>(box)].size() < 3) {
-                model.Text1_Change(box, c().counterText[static_cast<std::size_t>(box)] + static_cast<char>(code));
-            }
-        }
-    }
+    void typeInto(int box, const std::string& keys) { test::typeCounterKeys(model, box, keys); }
 
     void load(const std::string& text) { model.showDecoded(decodeSlotText(text)); }
 

@@ -4,6 +4,7 @@
 #include "editor/EditorModel.h"
 #include "gui/SlotCommands.h"
 #include "slots/SlotError.h"
+#include "support/CounterKeys.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,6 @@ constexpr int kSteps = 20000;
 std::string randomAction(std::mt19937& rng, EditorModel& model, SlotCommands& slots)
 {
     auto below = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
-    const auto& c = model.controls();
     switch (below(13)) {
     case 0: {
         const int picture = below(41);
@@ -60,14 +60,9 @@ std::string randomAction(std::mt19937& rng, EditorModel& model, SlotCommands& sl
         // A key as a box would see it: filtered first, inserted only if it passed and fits.
         const int box = below(3);
         static const std::string keys = "0123456789trevanoxTZ\b\r\x1b ";
-        int code = static_cast<unsigned char>(keys[static_cast<std::size_t>(below(static_cast<int>(keys.size())))]);
-        const int typed = code;
-        model.Text1_KeyPress(box, code);
-        const std::string& text = c.counterText[static_cast<std::size_t>(box)];
-        if (code != 0 && text.size() < 3) {
-            model.Text1_Change(box, text + static_cast<char>(code));
-        }
-        return "key " + std::to_string(typed) + " into box " + std::to_string(box);
+        const char key = keys[static_cast<std::size_t>(below(static_cast<int>(keys.size())))];
+        test::typeCounterKey(model, box, key);
+        return "key " + std::to_string(static_cast<unsigned char>(key)) + " into box " + std::to_string(box);
     }
     case 9: {
         // Text that arrives without the key filter, as a paste would bring it.

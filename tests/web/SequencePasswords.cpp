@@ -9,6 +9,7 @@
 #include "editor/EditorModel.h"
 #include "editor/Presets.h"
 #include "slots/SlotField.h"
+#include "support/CounterKeys.h"
 
 #include <array>
 #include <fstream>
@@ -79,14 +80,7 @@ void click(EditorModel& model, const std::string& control)
 void type(EditorModel& model, int box, const std::string& keys)
 {
     model.Text1_Click(box);
-    for (const char key : keys) {
-        int code = static_cast<unsigned char>(key);
-        model.Text1_KeyPress(box, code);
-        const std::string& text = model.controls().counterText[static_cast<std::size_t>(box)];
-        if (code != 0 && text.size() < 3) {
-            model.Text1_Change(box, text + static_cast<char>(code));
-        }
-    }
+    test::typeCounterKeys(model, box, keys);
 }
 
 std::string play(const std::string& actions)
