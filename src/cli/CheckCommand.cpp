@@ -1,10 +1,10 @@
 #include "Commands.h"
 
 #include "PasswordProblem.h"
-#include "PrintableText.h"
 #include "codec/Alphabets.h"
 #include "codec/Password.h"
 #include "codec/PasswordCheck.h"
+#include "codec/PrintableText.h"
 
 #include <ostream>
 

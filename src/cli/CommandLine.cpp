@@ -3,8 +3,8 @@
 #include "DescriptorOutput.h"
 #include "InputPassword.h"
 #include "NearestName.h"
-#include "PrintableText.h"
 #include "Version.h"
+#include "codec/PrintableText.h"
 #include "platform/CommandLineArguments.h"
 
 #include <CLI/CLI.hpp>

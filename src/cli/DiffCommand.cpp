@@ -2,10 +2,10 @@
 
 #include "InputPassword.h"
 #include "PasswordProblem.h"
-#include "PrintableText.h"
 #include "codec/Decoder.h"
 #include "codec/PasswordCheck.h"
 #include "codec/PasswordFields.h"
+#include "codec/PrintableText.h"
 #include "platform/CommandLineArguments.h"
 #include "slots/SlotFile.h"
 

@@ -1,7 +1,7 @@
 #include "Commands.h"
 
 #include "JsonRecordReader.h"
-#include "PrintableText.h"
+#include "codec/PrintableText.h"
 #include "StateJson.h"
 #include "codec/InvalidArgument.h"
 #include "codec/Password.h"

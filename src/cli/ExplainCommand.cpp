@@ -1,12 +1,12 @@
 #include "Commands.h"
 
 #include "PasswordProblem.h"
-#include "PrintableText.h"
 #include "codec/Alphabets.h"
 #include "codec/Decoder.h"
 #include "codec/Password.h"
 #include "codec/PasswordCheck.h"
 #include "codec/PasswordFields.h"
+#include "codec/PrintableText.h"
 
 #include <algorithm>
 #include <iomanip>

@@ -1,8 +1,8 @@
 #include "Commands.h"
 
 #include "PasswordProblem.h"
-#include "PrintableText.h"
 #include "codec/PasswordCheck.h"
+#include "codec/PrintableText.h"
 #include "codec/RepairEffect.h"
 
 #include <ostream>

@@ -1,7 +1,7 @@
 #include "PasswordProblem.h"
 
-#include "PrintableText.h"
 #include "codec/Password.h"
+#include "codec/PrintableText.h"
 
 namespace quandrel {
 
