@@ -2,12 +2,15 @@
 #include "DescriptorOutput.h"
 #include "platform/CommandLineArguments.h"
 #include "platform/OutputDescriptor.h"
+#include "platform/StandardDescriptors.h"
 #include "platform/StandardInput.h"
 
 #include <iostream>
 
 int main(int argc, char** argv)
 {
+    // Before anything opens a file that could take the number of a closed one.
+    quandrel::platform::openClosedStandardDescriptors();
     // Batch decodes stream millions of lines; the C stdio sync would halve their speed.
     std::ios::sync_with_stdio(false);
     // Slot files and passwords piped in keep their CR LF and every other byte, on every system.
