@@ -1,6 +1,6 @@
 // The line reader and the JSON Lines reader, fed their input in short reads of sizes taken from
-// the fuzz input, give the same lines and values as a plain split of the whole text, also when
-// lines that read as states are taken whole.
+// the fuzz input, give the same lines and values as a plain split of the whole text; taking
+// states whole, the JSON Lines reader still gives each line to exactly one record.
 //
 // Input: one byte for the longest line or value kept (1 to 256), one byte for how many read
 // sizes follow (each one byte, 1 to 256, taken in turn), then the text.
@@ -70,7 +70,9 @@ std::vector<Line> plainLines(std::string_view text, std::size_t maxLength)
 
 struct Record {
     long long firstLine;
+    long long lastLine;
     std::string text;
+    bool blank;
     bool tooLarge;
     bool operator==(const Record&) const = default;
 };
@@ -93,39 +95,38 @@ int depthChange(std::string_view line)
     return depth;
 }
 
-// The values of JSON Lines as the reader documents them, from the plain lines.
+// The values of JSON Lines as the reader documents them, from the plain lines, when no caller
+// takes values whole: each runs on while its brackets are open, and past the size limit a line
+// that starts with "{" starts the next.
 std::vector<Record> plainRecords(const std::vector<Line>& lines, std::size_t maxSize)
 {
     std::vector<Record> records;
     std::size_t i = 0;
     const auto blank = [](const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; };
     while (i < lines.size()) {
-        if (blank(lines[i].text)) {
-            ++i;
+        const Line& first = lines[i++];
+        Record record{first.number, first.number, first.text, blank(first.text), first.tooLong};
+        if (record.blank || record.tooLarge) {
+            record.text.clear();
+            records.push_back(record);
             continue;
         }
-        Record record{lines[i].number, {}, false};
-        int depth = 0;
-        for (bool first = true; i < lines.size(); first = false) {
+        record.tooLarge = first.text.size() >= maxSize;
+        int depth = depthChange(first.text);
+        while (depth > 0 && i < lines.size()) {
             const Line& line = lines[i];
-            if (!first && line.text.starts_with('{')) {
+            const bool overflows = line.tooLong || record.text.size() + 1 + line.text.size() > maxSize;
+            if (line.text.starts_with('{') && (record.tooLarge || overflows)) {
                 break;
             }
             ++i;
-            if (line.tooLong || record.text.size() + 1 + line.text.size() > maxSize) {
-                record.tooLarge = true;
-                record.text.clear();
-            }
-            if (line.tooLong && first) {
-                break;
-            }
+            record.lastLine = line.number;
+            record.tooLarge = record.tooLarge || overflows;
             depth += depthChange(line.text);
-            if (!record.tooLarge) {
-                record.text += (record.text.empty() ? "" : "\n") + line.text;
-            }
-            if (depth <= 0) {
-                break;
-            }
+            record.text += "\n" + line.text;
+        }
+        if (record.tooLarge) {
+            record.text.clear();
         }
         records.push_back(record);
     }
@@ -159,21 +160,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(reader.readError().empty(), "short reads are no read error");
         require(lines == expectedLines, "the line reader splits as a plain split does");
     }
-    // Grouped alike whether or not encode's state reader takes lines as whole values first: it
-    // takes only lines that close every bracket they open.
     const auto expectedRecords = plainRecords(expectedLines, maxLength);
-    GameState state;
-    const JsonRecordReader::TakesWhole takers[] = {
-        {}, [&state](std::string_view line) { return readPlainStateJson(line, state); }};
-    for (const auto& takesWhole : takers) {
+    {
         ShortReads reads(text, sizes);
         std::istream in(&reads);
         JsonRecordReader reader(in, maxLength);
         std::vector<Record> records;
-        for (JsonRecord record; reader.next(record, takesWhole);) {
-            records.push_back({record.firstLine, std::string(record.text), record.tooLarge});
+        for (JsonRecord record; reader.next(record);) {
+            records.push_back(
+                {record.firstLine, record.lastLine, std::string(record.text), record.blank, record.tooLarge});
         }
         require(records == expectedRecords, "the JSON Lines reader groups as documented");
     }
+    // Taking states whole, and looking for them inside refused values, the reader still gives
+    // each line to exactly one record, in order, and takes only states.
+    ShortReads reads(text, sizes);
+    std::istream in(&reads);
+    JsonRecordReader reader(in, maxLength);
+    GameState state;
+    const auto takesState = [&state](std::string_view value) { return readPlainStateJson(value, state); };
+    long long nextLine = 1;
+    for (JsonRecord record; reader.next(record, takesState);) {
+        require(record.firstLine == nextLine && record.lastLine >= record.firstLine, "records follow each other");
+        require(!record.taken || readPlainStateJson(record.text, state), "a record taken is a state");
+        nextLine = record.lastLine + 1;
+    }
+    require(nextLine == static_cast<long long>(expectedLines.size()) + 1, "every line is in a record");
     return 0;
 }

@@ -1,12 +1,11 @@
 #include "Commands.h"
 
 #include "JsonRecordReader.h"
-#include "codec/PrintableText.h"
 #include "StateJson.h"
 #include "codec/InvalidArgument.h"
 #include "codec/Password.h"
+#include "codec/PrintableText.h"
 
-#include <algorithm>
 #include <array>
 #include <ostream>
 #include <span>
@@ -15,16 +14,21 @@ namespace quandrel {
 
 namespace {
 
-// The place of a refusal in the whole input: a JSON error's own line counts from the state's first.
+// The place of a refusal in the whole input: a JSON error's own line counts from the state's
+// first, and a place past that first line also names it, where the record began.
 void reportRefusal(std::ostream& err, long long firstLine, const StateFormatError& error)
 {
     err << "quandrel-pass encode: line ";
+    const long long line = error.line() > 0 ? firstLine + error.line() - 1 : firstLine;
+    err << line;
     if (error.line() > 0) {
-        err << firstLine + error.line() - 1 << ", column " << error.column();
-    } else {
-        err << firstLine;
+        err << ", column " << error.column();
     }
-    err << ": " << error.reason() << '\n';
+    err << ": " << printableText(error.reason());
+    if (line != firstLine) {
+        err << " (in the state from line " << firstLine << ")";
+    }
+    err << '\n';
 }
 
 } // namespace
@@ -33,10 +37,24 @@ int runEncode(std::istream& in, std::string_view source, std::ostream& out, std:
 {
     JsonRecordReader records(in, kMaxStateSize);
     JsonRecord record;
-    // Most lines are states written plainly: each is read as it is split off, once.
+    // Most lines are states written plainly: each is read as it is split off, once. A state over
+    // several lines is read whole, however it is spelled, so that its parts are not taken for
+    // states of their own.
     GameState state;
-    const JsonRecordReader::TakesWhole takesState = [&state](std::string_view line) {
-        return readPlainStateJson(line, state);
+    const JsonRecordReader::TakesWhole takesState = [&state](std::string_view text) {
+        if (readPlainStateJson(text, state)) {
+            return true;
+        }
+        if (text.find('\n') == std::string_view::npos) {
+            return false;
+        }
+        try {
+            state = gameStateFromJson(text);
+            return true;
+        } catch (const StateFormatError&) {
+        } catch (const InvalidArgument&) {
+        }
+        return false;
     };
     std::array<char, kPasswordLength + 1> passwordLine{};
     passwordLine.back() = '\n';
@@ -45,7 +63,6 @@ int runEncode(std::istream& in, std::string_view source, std::ostream& out, std:
         out.write(passwordLine.data(), passwordLine.size());
     };
     bool failed = false;
-    long long nextLine = 1; // the first line after the last state, for --keep-lines
     const auto refuse = [&](const StateFormatError& error) {
         reportRefusal(err, record.firstLine, error);
         failed = true;
@@ -54,30 +71,36 @@ int runEncode(std::istream& in, std::string_view source, std::ostream& out, std:
         }
     };
     while (records.next(record, takesState)) {
-        if (options.keepLines) {
-            // Blank lines before this state give empty lines too.
-            for (; nextLine < record.firstLine; ++nextLine) {
+        if (record.blank) {
+            if (options.keepLines) {
                 out << '\n';
             }
-            nextLine = record.firstLine + 1 + std::count(record.text.begin(), record.text.end(), '\n');
+            continue;
         }
         if (record.tooLarge) {
             refuse(StateFormatError("more than " + std::to_string(kMaxStateSize / 1024) + " KiB, not read"));
-            continue;
-        }
-        try {
-            if (!record.taken) {
-                state = gameStateFromJson(record.text);
+        } else {
+            try {
+                if (!record.taken) {
+                    state = gameStateFromJson(record.text);
+                }
+                writePasswordLine();
+            } catch (const StateFormatError& error) {
+                refuse(error);
+            } catch (const InvalidArgument& error) {
+                refuse(StateFormatError(error.what()));
             }
-            writePasswordLine();
-        } catch (const StateFormatError& error) {
-            refuse(error);
-        } catch (const InvalidArgument& error) {
-            refuse(StateFormatError(error.what()));
+        }
+        // The other lines of a state over several lines give empty lines.
+        if (options.keepLines) {
+            for (long long line = record.firstLine; line < record.lastLine; ++line) {
+                out << '\n';
+            }
         }
     }
     if (!records.readError().empty()) {
-        err << "quandrel-pass encode: cannot read " << printableText(source) << ": " << records.readError() << '\n';
+        err << "quandrel-pass encode: cannot read " << printableText(source) << ": "
+            << printableText(records.readError()) << '\n';
         return kExitBadInput;
     }
     return failed ? kExitFailed : kExitOk;

@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <system_error>
+#include <utility>
 
 namespace quandrel {
 namespace {
@@ -524,6 +526,84 @@ TEST(Commands, KeepLinesGivesAPlaceholderForEachRefusedLine)
     EXPECT_EQ(encoded.status, kExitFailed);
     EXPECT_EQ(encoded.out, good + "\n\n\n" + good + "\n");
     EXPECT_EQ(runWith({"encode"}, "{}\n{\"arrows\":1000}\n\n{}\n").out, good + "\n" + good + "\n");
+}
+
+std::string passwordOf(const std::string& state) { return linesOf(runWith({"encode"}, state).out).at(0); }
+
+TEST(Commands, EncodeKeepLinesPairsEveryInputLineWithItsOwnOutputLine)
+{
+    const std::string p5 = passwordOf(R"({"arrows":5})");
+    const std::string p6 = passwordOf(R"({"arrows":6})");
+    const std::string p7 = passwordOf(R"({"arrows":7})");
+    const std::string cutShort = "quandrel-pass encode: line 1, column 12: not valid JSON: unexpected end of input; "
+                                 "expected '}'\n";
+    struct Case {
+        const char* what;
+        std::string input;
+        std::string out;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"a line cut short, then a blank line", "{\"arrows\":5\n\n{\"arrows\":6}\n{\"arrows\":7}\n",
+         "\n\n" + p6 + "\n" + p7 + "\n", cutShort},
+        {"a line cut short, then an indented state", "{\"arrows\":5\n  {\"arrows\":6}\n{\"arrows\":7}\n",
+         "\n" + p6 + "\n" + p7 + "\n", cutShort},
+        {"a line cut short, then a tab and a state", "{\"arrows\":5\n\t{\"arrows\":6}\n", "\n" + p6 + "\n", cutShort},
+        {"a state over three lines", "{\n\"arrows\": 5\n}\n{\"arrows\":6}\n", p5 + "\n\n\n" + p6 + "\n", ""},
+        {"blank lines at the end", "{\"arrows\":5}\n\n \n", p5 + "\n\n\n", ""},
+        {"a broken state over lines, then a state", "{\n\"arrows\": 5,\n}\n{\"arrows\":6}\n", "\n\n\n" + p6 + "\n",
+         "quandrel-pass encode: line 3, column 1: not valid JSON: unexpected '}'; expected string literal (in the "
+         "state from line 1)\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = runWith({"encode", "--keep-lines"}, c.input);
+        EXPECT_EQ(run.out, c.out) << c.what;
+        EXPECT_EQ(run.err, c.err) << c.what;
+        EXPECT_EQ(run.status, c.err.empty() ? kExitOk : kExitFailed) << c.what;
+    }
+}
+
+TEST(Commands, EncodeReadsAPrettyPrintedStateOfAnyIndentAsOneState)
+{
+    GameState state;
+    state.counters[0] = "013";
+    state.warrior = 2;
+    const nlohmann::json parsed = nlohmann::json::parse(gameStateToJson(state));
+    const std::string password = encodePassword(state);
+    for (const auto& [indent, character] : {std::pair{0, ' '}, {2, ' '}, {4, ' '}, {1, '\t'}}) {
+        const std::string pretty = parsed.dump(indent, character);
+        const Outcome run = runWith({"encode", "--keep-lines"}, pretty + "\n{}\n");
+        EXPECT_EQ(run.err, "") << indent << character;
+        const auto lines = linesOf(run.out);
+        ASSERT_EQ(lines.size(), linesOf(pretty).size() + 1) << indent << character;
+        EXPECT_EQ(lines.front(), password);
+        EXPECT_EQ(std::count(lines.begin(), lines.end(), ""), static_cast<long>(lines.size()) - 2);
+        EXPECT_EQ(lines.back(), initialPassword());
+    }
+}
+
+TEST(Commands, EncodeShowsEveryByteOutsidePrintableAsciiEscaped)
+{
+    struct Case {
+        std::string input;
+        std::string err;
+    };
+    const Case cases[] = {
+        {"{\"arrows\":\"\xc2\x9b"
+         "1\"}",
+         "line 1: arrows: \"\\xC2\\x9B1\" is not three decimal digits"},
+        {"{\"\xe2\x80\xae\":1}", "line 1: state: unknown key \"\\xE2\\x80\\xAE\""},
+        {"{\"arrows\":\xff}", "line 1, column 11: not valid JSON: invalid literal; last read: '\"arrows\":\\xFF'"},
+        {"\xef\xbb\xbf{}x", "line 1, column 6: not valid JSON: invalid literal; last read: '\\xEF\\xBB\\xBF{}x'; "
+                            "expected end of input"},
+    };
+    for (const Case& c : cases) {
+        const Outcome run = runWith({"encode"}, c.input);
+        EXPECT_EQ(run.err, "quandrel-pass encode: " + c.err + "\n") << c.input;
+        for (const char raw : {'\xc2', '\xe2', '\xff', '\xef'}) {
+            EXPECT_EQ(run.err.find(raw), std::string::npos) << c.input;
+        }
+    }
 }
 
 TEST(Commands, ControlBytesReachNoMessageRaw)
