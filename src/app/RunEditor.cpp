@@ -1,6 +1,8 @@
 #include "RunEditor.h"
 
+#include "DisplayConnectionWatch.h"
 #include "Version.h"
+#include "codec/PrintableText.h"
 #include "gui/EditorOptions.h"
 #include "gui/MainWindow.h"
 
@@ -10,6 +12,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace quandrel {
 
@@ -39,6 +42,12 @@ bool asksForTextOnly(int argc, char* argv[])
     return false;
 }
 
+// A message for the terminal, with the bytes of user-derived text that could steer it escaped.
+void printError(const QString& message)
+{
+    std::fprintf(stderr, "quandrel: %s\n", printableText(message.toStdString()).c_str());
+}
+
 } // namespace
 
 int runEditor(int argc, char* argv[])
@@ -52,21 +61,33 @@ int runEditor(int argc, char* argv[])
         return 0;
     }
 
-    QApplication application(argc, argv);
+    std::optional<QApplication> started;
+    {
+        const DisplayConnectionWatch watch;
+        started.emplace(argc, argv);
+    }
+    QApplication& application = *started;
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral(QUANDREL_APP_ID));
 
     QCommandLineParser parser;
     describeProgram(parser);
+    if (!parser.parse(QCoreApplication::arguments())) {
+        // Said here rather than by process(), which prints the option as it was typed.
+        printError(parser.errorText());
+        return 1;
+    }
     parser.process(application);
 
     const SlotFolderChoice choice = chooseSlotFolder(parser);
     if (!choice.error.isEmpty()) {
-        std::fprintf(stderr, "quandrel: %s\n", qPrintable(choice.error));
+        printError(choice.error);
         if (choice.fromMenu) {
-            // Started from the menu, there is no terminal to read it.
-            QMessageBox::critical(nullptr, QApplication::translate("main", "Quandrel Password Generator"),
-                                  choice.error);
+            // Started from the menu, there is no terminal to read it. The path is shown as it is.
+            QMessageBox box(QMessageBox::Critical, QApplication::translate("main", "Quandrel Password Generator"),
+                            choice.error);
+            box.setTextFormat(Qt::PlainText);
+            box.exec();
         }
         return 2;
     }
