@@ -90,7 +90,14 @@ void orderFocusChain(QWidget* area)
 
 bool saved() { return settings().value(kSettingKey, false).toBool(); }
 
-void save(bool on) { settings().setValue(kSettingKey, on); }
+bool save(bool on)
+{
+    QSettings kept = settings();
+    kept.setValue(kSettingKey, on);
+    // Written now, so that a failure is known while the player can still be told.
+    kept.sync();
+    return kept.status() == QSettings::NoError;
+}
 
 void setReachable(QWidget* area, bool on)
 {

@@ -16,7 +16,9 @@ namespace keyboardaccess {
 
 // The setting as the player last left it; off until first turned on.
 bool saved();
-void save(bool on);
+// Keeps the setting for the next start; false when it cannot be written (a config folder that is
+// a file or read-only), and then it lasts for this run only.
+bool save(bool on);
 
 // Lets Tab reach every clickable picture and label under `area`, or takes that away again.
 // Turned on, the whole focus chain follows reading order: panel by panel, left to right and

@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLayout>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -81,9 +82,23 @@ void MainWindow::createMenus()
     keyboardAccess->setChecked(keyboardaccess::saved());
     setKeyboardAccess(keyboardAccess->isChecked());
     connect(keyboardAccess, &QAction::toggled, this, [this](bool on) {
-        keyboardaccess::save(on);
+        if (!keyboardaccess::save(on)) {
+            tellSettingNotKept();
+        }
         setKeyboardAccess(on);
     });
+}
+
+void MainWindow::tellSettingNotKept()
+{
+    // Window-modal but not blocking, as the window's other notes.
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, windowTitle().trimmed(),
+                        tr("The setting could not be saved, so it lasts for this run only."), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("settingNotKept"));
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void MainWindow::turnOnKeyboardAccessForThisRun()

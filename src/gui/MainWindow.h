@@ -43,6 +43,7 @@ private:
     void placeAtScreenCentre();
     void counterKeyPressed(bool triggerWord);
     void setKeyboardAccess(bool on);
+    void tellSettingNotKept();
 
     EditorDocument m_document;
     SlotCommands m_slots;

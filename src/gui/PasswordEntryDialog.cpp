@@ -270,6 +270,7 @@ void PasswordEntryDialog::confirmChecksum(const std::string& password, const QSt
     auto* box = new QMessageBox(QMessageBox::Question, tr("Checksum does not match"), question,
                                 QMessageBox::Yes | QMessageBox::No, this);
     box->setObjectName(QStringLiteral("checksumConfirmation"));
+    box->setTextFormat(Qt::PlainText);
     box->button(QMessageBox::Yes)->setText(tr("Load anyway"));
     box->setDefaultButton(QMessageBox::No);
     box->setAttribute(Qt::WA_DeleteOnClose);

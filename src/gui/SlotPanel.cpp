@@ -80,6 +80,8 @@ void SlotPanel::runSlotCommand(const std::function<void()>& command)
     auto* box =
         new QMessageBox(QMessageBox::Warning, window()->windowTitle().trimmed(), failure, QMessageBox::Ok, window());
     box->setObjectName(QStringLiteral("slotError"));
+    // The failure names a folder, which may hold anything a name can; it is shown as it is.
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

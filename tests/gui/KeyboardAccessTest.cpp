@@ -6,6 +6,10 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTest>
@@ -25,6 +29,7 @@ private slots:
     void arrowsMoveWithinAPanel_data();
     void arrowsMoveWithinAPanel();
     void settingIsRememberedAndCanBeTurnedOnForOneRun();
+    void settingThatCannotBeSavedIsSaidToLastThisRun();
     void clickableControlsOfferPress_data();
     void clickableControlsOfferPress();
     void groupDescriptionsArePlainText();
@@ -141,6 +146,24 @@ void KeyboardAccessTest::settingIsRememberedAndCanBeTurnedOnForOneRun()
     MainWindow oneRun(slotFolder().path());
     oneRun.turnOnKeyboardAccessForThisRun();
     QCOMPARE(oneRun.findChild<QWidget*>(indexed("Label3", 0))->focusPolicy(), Qt::TabFocus);
+    QVERIFY(!keyboardaccess::saved());
+}
+
+void KeyboardAccessTest::settingThatCannotBeSavedIsSaidToLastThisRun()
+{
+    // A config folder that is a file: nothing can be written under it.
+    QFile blocker(QDir(slotFolder().path()).filePath(QStringLiteral("config")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
+    chooseFromMenu(action("keyboardAccessAction"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+
+    const auto* box = window().findChild<QMessageBox*>(QStringLiteral("settingNotKept"));
+    QVERIFY(box != nullptr);
+    QVERIFY2(box->text().contains(QStringLiteral("for this run only")), qPrintable(box->text()));
+    QCOMPARE(control(indexed("Image4", 0))->focusPolicy(), Qt::TabFocus);
     QVERIFY(!keyboardaccess::saved());
 }
 

@@ -110,6 +110,8 @@ void SlotPanelTest::failuresAreShownAndLoseNothing()
     QVERIFY(box != nullptr);
     QVERIFY2(box->text().contains(QStringLiteral("Slot 4 (")) && box->text().contains(message),
              qPrintable(box->text()));
+    // The folder's name is shown as it is, never read as markup.
+    QCOMPARE(box->textFormat(), Qt::PlainText);
     QCOMPARE(shownPassword(), before);
     box->close();
 
