@@ -1,5 +1,7 @@
 #include "EditorOptions.h"
 
+#include "platform/HomeFolder.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
@@ -14,11 +16,29 @@ const QString kSlotDir = QStringLiteral("slot-dir");
 const QString kUserSlots = QStringLiteral("user-slots");
 const QString kKeyboardAccess = QStringLiteral("keyboard-access");
 
-QString userDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation); }
-
 std::filesystem::path toPath(const QString& folder) { return QFile::encodeName(folder).toStdString(); }
 
 } // namespace
+
+QString userDataFolder()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // The base-directory convention: a relative XDG_DATA_HOME is ignored, and without HOME the
+    // home folder is the one the user database names.
+    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (QDir::isAbsolutePath(dataHome)) {
+        return QDir::cleanPath(dataHome + QLatin1Char('/') + QCoreApplication::applicationName());
+    }
+    const std::filesystem::path home = platform::homeFolder();
+    if (home.empty()) {
+        return {};
+    }
+    return QDir::cleanPath(QFile::decodeName(QByteArray::fromStdString(home.string())) +
+                           QStringLiteral("/.local/share/") + QCoreApplication::applicationName());
+#else
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+#endif
+}
 
 void addEditorOptions(QCommandLineParser& parser)
 {

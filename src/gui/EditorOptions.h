@@ -21,6 +21,9 @@ struct SlotFolderChoice {
     bool fromMenu = false; // the per-user data folder was asked for, as the application menu does
 };
 
+// The per-user data folder that --user-slots keeps the slots in.
+QString userDataFolder();
+
 // The working directory unless --slot-dir names a folder or --user-slots asks for the per-user
 // data folder, which is then created when missing.
 SlotFolderChoice chooseSlotFolder(const QCommandLineParser& parser);

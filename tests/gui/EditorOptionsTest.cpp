@@ -6,6 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#if defined(Q_OS_UNIX)
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace quandrel {
 
 // Where the editor keeps its slots for each way of starting it.
@@ -16,6 +21,7 @@ private slots:
     void choosesTheSlotFolder_data();
     void choosesTheSlotFolder();
     void userSlotsCreateTheDataFolder();
+    void userDataFolderFollowsTheBaseDirectoryConvention();
 
 private:
     static SlotFolderChoice choose(const QStringList& options)
@@ -81,6 +87,29 @@ void EditorOptionsTest::userSlotsCreateTheDataFolder()
     const SlotFolderChoice blocked = choose({QStringLiteral("--user-slots")});
     QVERIFY2(blocked.error.startsWith(QStringLiteral("Cannot create the data folder")), qPrintable(blocked.error));
     QVERIFY(blocked.fromMenu);
+}
+
+void EditorOptionsTest::userDataFolderFollowsTheBaseDirectoryConvention()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    const QString name = QCoreApplication::applicationName();
+    const QByteArray home = m_folder.path().toLocal8Bit();
+    qputenv("HOME", home);
+    // A relative data home would put the slots under whatever folder the editor started in.
+    qputenv("XDG_DATA_HOME", QByteArrayLiteral("relative/data"));
+    QCOMPARE(userDataFolder(), m_folder.path() + QStringLiteral("/.local/share/") + name);
+
+    // Without HOME, the home folder is the user database's, not the root of the file system.
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("HOME");
+    const passwd* user = getpwuid(getuid());
+    QVERIFY(user != nullptr);
+    QCOMPARE(userDataFolder(),
+             QDir::cleanPath(QFile::decodeName(user->pw_dir) + QStringLiteral("/.local/share/") + name));
+    qputenv("HOME", home);
+#else
+    QSKIP("The base-directory convention holds on Unix desktops only");
+#endif
 }
 
 } // namespace quandrel
