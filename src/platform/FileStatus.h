@@ -23,4 +23,8 @@ FileStatus linkStatus(const std::filesystem::path& path);
 // user (which for root still excludes an immutable file).
 bool mayWrite(const std::filesystem::path& path);
 
+// Whether the file system that holds `path` (which must exist) is mounted read-only, where no
+// file can be written whatever its permissions.
+bool onReadOnlyFileSystem(const std::filesystem::path& path);
+
 } // namespace quandrel::platform

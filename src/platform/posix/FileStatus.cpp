@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -30,5 +31,11 @@ FileStatus linkStatus(const std::filesystem::path& path)
 }
 
 bool mayWrite(const std::filesystem::path& path) { return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0; }
+
+bool onReadOnlyFileSystem(const std::filesystem::path& path)
+{
+    struct statvfs status {};
+    return ::statvfs(path.c_str(), &status) == 0 && (status.f_flag & ST_RDONLY) != 0;
+}
 
 } // namespace quandrel::platform

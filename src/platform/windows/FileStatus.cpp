@@ -1,6 +1,7 @@
 #include "platform/FileStatus.h"
 
 #include <system_error>
+#include <windows.h>
 
 namespace quandrel::platform {
 
@@ -31,6 +32,15 @@ bool mayWrite(const std::filesystem::path& path)
     std::error_code error;
     const auto permissions = std::filesystem::status(path, error).permissions();
     return !error && (permissions & std::filesystem::perms::owner_write) != std::filesystem::perms::none;
+}
+
+bool onReadOnlyFileSystem(const std::filesystem::path& path)
+{
+    wchar_t volume[MAX_PATH + 1];
+    DWORD flags = 0;
+    return ::GetVolumePathNameW(path.c_str(), volume, MAX_PATH + 1) != 0 &&
+           ::GetVolumeInformationW(volume, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0) != 0 &&
+           (flags & FILE_READ_ONLY_VOLUME) != 0;
 }
 
 } // namespace quandrel::platform

@@ -19,7 +19,16 @@ constexpr int kMaxLinks = 40;
 // Tries to make a temporary name that no file has, this many times.
 constexpr int kNameAttempts = 100;
 
-std::string reasonOf(const std::system_error& error) { return error.code().message(); }
+constexpr const char* kReadOnlyFileSystem = "the file system is read-only";
+
+std::string reasonOf(const std::system_error& error)
+{
+    // Said in the words of the other refusals, and never taken for a protected file.
+    if (error.code() == std::errc::read_only_file_system) {
+        return kReadOnlyFileSystem;
+    }
+    return error.code().message();
+}
 
 // The file that a save of `path` writes: the end of its chain of symbolic links, each of which
 // must be safe to follow. The file may be missing.
@@ -159,6 +168,9 @@ void saveSlotFile(const std::filesystem::path& path, std::string_view bytes, con
             throw SlotWriteError("could not save", "it is a directory, not a file");
         default:
             throw SlotWriteError("could not save", "it is not a regular file");
+        }
+        if (platform::onReadOnlyFileSystem(target)) {
+            throw SlotWriteError("could not save", kReadOnlyFileSystem);
         }
         // A file without a write bit is protected from root too, whom the system lets write it.
         if ((status.mode & 0222U) == 0 || !platform::mayWrite(target)) {

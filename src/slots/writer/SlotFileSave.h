@@ -15,8 +15,8 @@ using WriteFault = std::function<std::optional<std::error_code>()>;
 // Replaces the contents of the file at `path` with `bytes` as the user set that file up:
 // - a symbolic link stays a link and the file it names is written, unless another user could
 //   have planted it (see platform::mayFollowLink), which is refused;
-// - a write-protected file (no write permission, for root too), a directory or a device is
-//   refused;
+// - a file on a read-only file system, a write-protected file (no write permission, for root
+//   too), a directory or a device is refused;
 // - the new contents go to a temporary file that replaces the old one, so that a failure or a
 //   crash leaves the old contents, when that file can be given everything the old one had:
 //   owner, group, mode, access list and other extended attributes, and no second name;
