@@ -17,8 +17,8 @@ inline constexpr std::size_t kMaxPasswordLine = 64 * 1024;
 inline constexpr std::size_t kMaxStateSize = 1024 * 1024;
 
 struct EncodeOptions {
-    // A refused state still gives a line, an empty one, and so do blank lines between states:
-    // with one state a line, output line n belongs to input line n.
+    // A refused state still gives a line, an empty one, and so do blank lines and the further
+    // lines of a state over several: output line n belongs to input line n.
     bool keepLines = false;
 };
 
