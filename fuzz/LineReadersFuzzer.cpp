@@ -105,7 +105,9 @@ std::vector<Record> plainRecords(const std::vector<Line>& lines, std::size_t max
     const auto blank = [](const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; };
     while (i < lines.size()) {
         const Line& first = lines[i++];
-        Record record{first.number, first.number, first.text, blank(first.text), first.tooLong};
+        Record record{first.number, first.number, first.text, blank(first.text), false};
+        // A blank line is only blank; a line too long otherwise is a value of its own.
+        record.tooLarge = !record.blank && first.tooLong;
         if (record.blank || record.tooLarge) {
             record.text.clear();
             records.push_back(record);
