@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Clickable.h"
+
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -11,7 +13,7 @@ namespace quandrel {
 // 2-pixel frame around the picture and grows by that frame to the right and downward; its
 // top-left corner never moves. With the keyboard access setting on, it takes focus and Space
 // or Enter clicks it.
-class ClickablePicture final : public QWidget {
+class ClickablePicture final : public Clickable<QWidget> {
     Q_OBJECT
 
 public:
@@ -23,8 +25,7 @@ public:
 
     // Whether anything listens to its clicks; the others only show.
     bool isClickable() const;
-    // A click from the keyboard or a screen reader.
-    void click() { emit clicked(); }
+    void click() override { emit clicked(); }
 
 signals:
     // A left-button press and release both inside the picture.
@@ -33,9 +34,6 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString m_pictureName;
