@@ -8,7 +8,7 @@
 
 namespace quandrel {
 
-// One of the window's pictures (named as in "objects/object00.gif"), shown at its natural size as
+// One of the window's pictures (named by its stem, as in "objects/object00"), shown at its natural size as
 // a window of its palette shows it, also after a change of theme, and reporting clicks. With its border on it draws a
 // 2-pixel frame around the picture and grows by that frame to the right and downward; its
 // top-left corner never moves. With the keyboard access setting on, it takes focus and Space
