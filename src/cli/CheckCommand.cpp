@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "Subcommand.h"
 
 #include "PasswordProblem.h"
 #include "PrintableText.h"
@@ -6,6 +7,9 @@
 #include "codec/Password.h"
 #include "codec/PasswordCheck.h"
 
+#include <CLI/CLI.hpp>
+
+#include <memory>
 #include <ostream>
 
 namespace quandrel {
@@ -35,6 +39,30 @@ int runCheck(const std::string& typed, std::ostream& out, std::ostream& err)
                   << check.expectedChecksum << '\n';
     }
     return kExitFailed;
+}
+
+namespace {
+
+SubcommandRun defineCheck(CLI::App& command)
+{
+    auto typed = std::make_shared<std::string>();
+    command
+        .add_option("password", *typed,
+                    "The password, or - for standard input (blanks, dashes and lower case are tolerated)")
+        ->required();
+    command.footer(helpFooter("  quandrel-pass check 'ur3q-ur5f-ug4f-423r-ur3f-ur3f-ur3f-ur3f-ur3f-ur3f-urs4-a'\n",
+                              "0 valid; 1 not, with one line per bad place on standard error"));
+    return [typed](const Streams& streams) {
+        return runOnPassword(*typed, "check", streams,
+                             [&](const std::string& password) { return runCheck(password, streams.out, streams.err); });
+    };
+}
+
+} // namespace
+
+Subcommand checkSubcommand()
+{
+    return {"check", "Say whether every symbol is valid and the checksum matches", defineCheck};
 }
 
 } // namespace quandrel

@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "Subcommand.h"
 
 #include "PasswordProblem.h"
 #include "PrintableText.h"
@@ -8,8 +9,11 @@
 #include "codec/PasswordCheck.h"
 #include "codec/PasswordFields.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <iomanip>
+#include <memory>
 #include <ostream>
 
 namespace quandrel {
@@ -76,6 +80,30 @@ int runExplain(const std::string& typed, std::ostream& out, std::ostream& err)
         out << "checksum: expected " << check.expectedChecksum << '\n';
     }
     return kExitOk;
+}
+
+namespace {
+
+SubcommandRun defineExplain(CLI::App& command)
+{
+    auto password = std::make_shared<std::string>();
+    command
+        .add_option("password", *password,
+                    "The password to explain, or - for standard input (blanks, dashes and lower case are tolerated)")
+        ->required();
+    command.footer(helpFooter("  quandrel-pass explain UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A\n",
+                              "0 explained; 1 a character that is not a symbol"));
+    return [password](const Streams& streams) {
+        return runOnPassword(*password, "explain", streams,
+                             [&](const std::string& read) { return runExplain(read, streams.out, streams.err); });
+    };
+}
+
+} // namespace
+
+Subcommand explainSubcommand()
+{
+    return {"explain", "Show which fields each group of characters carries", defineExplain};
 }
 
 } // namespace quandrel

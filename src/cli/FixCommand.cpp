@@ -1,10 +1,14 @@
 #include "Commands.h"
+#include "Subcommand.h"
 
 #include "PasswordProblem.h"
 #include "PrintableText.h"
 #include "codec/PasswordCheck.h"
 #include "codec/RepairEffect.h"
 
+#include <CLI/CLI.hpp>
+
+#include <memory>
 #include <ostream>
 
 namespace quandrel {
@@ -73,6 +77,30 @@ int runFix(const std::string& typed, std::ostream& out, std::ostream& err)
         out << "; " << describeEffect(password, repair) << '\n';
     }
     return kExitOk;
+}
+
+namespace {
+
+SubcommandRun defineFix(CLI::App& command)
+{
+    auto typed = std::make_shared<std::string>();
+    command
+        .add_option("password", *typed,
+                    "The password as typed, or - for standard input (blanks, dashes and lower case are tolerated)")
+        ->required();
+    command.footer(helpFooter("  quandrel-pass fix UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4\n",
+                              "0 corrections found or already valid; 1 no correction"));
+    return [typed](const Streams& streams) {
+        return runOnPassword(*typed, "fix", streams,
+                             [&](const std::string& password) { return runFix(password, streams.out, streams.err); });
+    };
+}
+
+} // namespace
+
+Subcommand fixSubcommand()
+{
+    return {"fix", "Suggest the likeliest corrections of a mistyped password, best first", defineFix};
 }
 
 } // namespace quandrel

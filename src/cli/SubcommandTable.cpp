@@ -1,0 +1,42 @@
+#include "Subcommand.h"
+
+#include "NearestName.h"
+#include "PrintableText.h"
+
+#include <array>
+#include <vector>
+
+namespace quandrel {
+
+// Each defined in its own file. A new subcommand is its file, its line here and in the table.
+Subcommand encodeSubcommand();
+Subcommand decodeSubcommand();
+Subcommand checkSubcommand();
+Subcommand fixSubcommand();
+Subcommand explainSubcommand();
+Subcommand diffSubcommand();
+Subcommand helpSubcommand();
+
+std::span<const Subcommand> subcommandTable()
+{
+    static const std::array table = {
+        encodeSubcommand(),  decodeSubcommand(), checkSubcommand(), fixSubcommand(),
+        explainSubcommand(), diffSubcommand(),   helpSubcommand(),
+    };
+    return table;
+}
+
+std::string unknownSubcommand(const std::string& typed)
+{
+    std::vector<std::string> names;
+    for (const Subcommand& subcommand : subcommandTable()) {
+        names.emplace_back(subcommand.name);
+    }
+    std::string message = "\"" + printableText(typed) + "\" is not a subcommand";
+    if (const std::string near = nearestName(typed, names); !near.empty()) {
+        message += "; did you mean \"" + near + "\"?";
+    }
+    return message + " (quandrel-pass help lists them)";
+}
+
+} // namespace quandrel
