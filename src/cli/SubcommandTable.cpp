@@ -8,7 +8,8 @@
 
 namespace quandrel {
 
-// Each defined in its own file. A new subcommand is its file, its line here and in the table.
+// Each defined in its own file (HelpCommand.cpp for help). A new subcommand is that file, its
+// declaration here and its line in the table.
 Subcommand encodeSubcommand();
 Subcommand decodeSubcommand();
 Subcommand checkSubcommand();
@@ -19,10 +20,17 @@ Subcommand helpSubcommand();
 
 std::span<const Subcommand> subcommandTable()
 {
+    // clang-format off
     static const std::array table = {
-        encodeSubcommand(),  decodeSubcommand(), checkSubcommand(), fixSubcommand(),
-        explainSubcommand(), diffSubcommand(),   helpSubcommand(),
+        encodeSubcommand(),
+        decodeSubcommand(),
+        checkSubcommand(),
+        fixSubcommand(),
+        explainSubcommand(),
+        diffSubcommand(),
+        helpSubcommand(),
     };
+    // clang-format on
     return table;
 }
 
