@@ -9,7 +9,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <memory>
 #include <ostream>
 
 namespace quandrel {
@@ -45,17 +44,11 @@ namespace {
 
 SubcommandRun defineCheck(CLI::App& command)
 {
-    auto typed = std::make_shared<std::string>();
-    command
-        .add_option("password", *typed,
-                    "The password, or - for standard input (blanks, dashes and lower case are tolerated)")
-        ->required();
-    command.footer(helpFooter("  quandrel-pass check 'ur3q-ur5f-ug4f-423r-ur3f-ur3f-ur3f-ur3f-ur3f-ur3f-urs4-a'\n",
-                              "0 valid; 1 not, with one line per bad place on standard error"));
-    return [typed](const Streams& streams) {
-        return runOnPassword(*typed, "check", streams,
-                             [&](const std::string& password) { return runCheck(password, streams.out, streams.err); });
-    };
+    return definePasswordSubcommand(
+        command, "The password, or - for standard input (blanks, dashes and lower case are tolerated)",
+        helpFooter("  quandrel-pass check 'ur3q-ur5f-ug4f-423r-ur3f-ur3f-ur3f-ur3f-ur3f-ur3f-urs4-a'\n",
+                   "0 valid; 1 not, with one line per bad place on standard error"),
+        runCheck);
 }
 
 } // namespace

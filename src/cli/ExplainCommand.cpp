@@ -13,7 +13,6 @@
 
 #include <algorithm>
 #include <iomanip>
-#include <memory>
 #include <ostream>
 
 namespace quandrel {
@@ -86,17 +85,11 @@ namespace {
 
 SubcommandRun defineExplain(CLI::App& command)
 {
-    auto password = std::make_shared<std::string>();
-    command
-        .add_option("password", *password,
-                    "The password to explain, or - for standard input (blanks, dashes and lower case are tolerated)")
-        ->required();
-    command.footer(helpFooter("  quandrel-pass explain UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A\n",
-                              "0 explained; 1 a character that is not a symbol"));
-    return [password](const Streams& streams) {
-        return runOnPassword(*password, "explain", streams,
-                             [&](const std::string& read) { return runExplain(read, streams.out, streams.err); });
-    };
+    return definePasswordSubcommand(
+        command, "The password to explain, or - for standard input (blanks, dashes and lower case are tolerated)",
+        helpFooter("  quandrel-pass explain UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A\n",
+                   "0 explained; 1 a character that is not a symbol"),
+        runExplain);
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <memory>
 #include <ostream>
 
 namespace quandrel {
@@ -83,17 +82,11 @@ namespace {
 
 SubcommandRun defineFix(CLI::App& command)
 {
-    auto typed = std::make_shared<std::string>();
-    command
-        .add_option("password", *typed,
-                    "The password as typed, or - for standard input (blanks, dashes and lower case are tolerated)")
-        ->required();
-    command.footer(helpFooter("  quandrel-pass fix UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4\n",
-                              "0 corrections found or already valid; 1 no correction"));
-    return [typed](const Streams& streams) {
-        return runOnPassword(*typed, "fix", streams,
-                             [&](const std::string& password) { return runFix(password, streams.out, streams.err); });
-    };
+    return definePasswordSubcommand(
+        command, "The password as typed, or - for standard input (blanks, dashes and lower case are tolerated)",
+        helpFooter("  quandrel-pass fix UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4\n",
+                   "0 corrections found or already valid; 1 no correction"),
+        runFix);
 }
 
 } // namespace

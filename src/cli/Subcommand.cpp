@@ -3,6 +3,9 @@
 #include "Commands.h"
 #include "InputPassword.h"
 
+#include <CLI/CLI.hpp>
+
+#include <memory>
 #include <ostream>
 
 namespace quandrel {
@@ -13,19 +16,24 @@ std::string helpFooter(const std::string& examples, const std::string& exitCodes
            "failed write.\n";
 }
 
-int runOnPassword(const std::string& argument, std::string_view subcommand, const Streams& streams,
-                  const std::function<int(const std::string&)>& run)
+SubcommandRun definePasswordSubcommand(CLI::App& command, const std::string& argument, const std::string& footer,
+                                       PasswordRun run)
 {
-    if (argument != "-") {
-        return run(argument);
-    }
-    std::string problem;
-    const auto password = InputPasswords(streams.in).next(problem);
-    if (!password) {
-        streams.err << "quandrel-pass " << subcommand << ": " << problem << '\n';
-        return kExitBadInput;
-    }
-    return run(*password);
+    auto typed = std::make_shared<std::string>();
+    command.add_option("password", *typed, argument)->required();
+    command.footer(footer);
+    return [typed, run, name = command.get_name()](const Streams& streams) {
+        if (*typed != "-") {
+            return run(*typed, streams.out, streams.err);
+        }
+        std::string problem;
+        const auto password = InputPasswords(streams.in).next(problem);
+        if (!password) {
+            streams.err << "quandrel-pass " << name << ": " << problem << '\n';
+            return kExitBadInput;
+        }
+        return run(*password, streams.out, streams.err);
+    };
 }
 
 } // namespace quandrel

@@ -41,9 +41,11 @@ std::string unknownSubcommand(const std::string& typed);
 // The end of a help text: examples, then what each exit status means.
 std::string helpFooter(const std::string& examples, const std::string& exitCodes);
 
-// Runs `run` on a password argument, where "-" stands for the next line of standard input;
-// a missing line is reported as `subcommand`'s.
-int runOnPassword(const std::string& argument, std::string_view subcommand, const Streams& streams,
-                  const std::function<int(const std::string&)>& run);
+// The definition of a subcommand that takes one password: adds that argument, described as
+// `argument`, and the help footer; what it returns runs `run` on the password given, where "-"
+// stands for the next line of standard input.
+using PasswordRun = int (*)(const std::string& password, std::ostream& out, std::ostream& err);
+SubcommandRun definePasswordSubcommand(CLI::App& command, const std::string& argument, const std::string& footer,
+                                       PasswordRun run);
 
 } // namespace quandrel
