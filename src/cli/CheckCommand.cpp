@@ -7,8 +7,6 @@
 #include "codec/Password.h"
 #include "codec/PasswordCheck.h"
 
-#include <CLI/CLI.hpp>
-
 #include <ostream>
 
 namespace quandrel {
@@ -40,22 +38,14 @@ int runCheck(const std::string& typed, std::ostream& out, std::ostream& err)
     return kExitFailed;
 }
 
-namespace {
-
-SubcommandRun defineCheck(CLI::App& command)
+Subcommand checkSubcommand()
 {
-    return definePasswordSubcommand(
-        command, "The password, or - for standard input (blanks, dashes and lower case are tolerated)",
+    return passwordSubcommand(
+        "check", "Say whether every symbol is valid and the checksum matches",
+        "The password, or - for standard input (blanks, dashes and lower case are tolerated)",
         helpFooter("  quandrel-pass check 'ur3q-ur5f-ug4f-423r-ur3f-ur3f-ur3f-ur3f-ur3f-ur3f-urs4-a'\n",
                    "0 valid; 1 not, with one line per bad place on standard error"),
         runCheck);
-}
-
-} // namespace
-
-Subcommand checkSubcommand()
-{
-    return {"check", "Say whether every symbol is valid and the checksum matches", defineCheck};
 }
 
 } // namespace quandrel

@@ -9,8 +9,6 @@
 #include "codec/PasswordCheck.h"
 #include "codec/PasswordFields.h"
 
-#include <CLI/CLI.hpp>
-
 #include <algorithm>
 #include <iomanip>
 #include <ostream>
@@ -81,22 +79,14 @@ int runExplain(const std::string& typed, std::ostream& out, std::ostream& err)
     return kExitOk;
 }
 
-namespace {
-
-SubcommandRun defineExplain(CLI::App& command)
+Subcommand explainSubcommand()
 {
-    return definePasswordSubcommand(
-        command, "The password to explain, or - for standard input (blanks, dashes and lower case are tolerated)",
+    return passwordSubcommand(
+        "explain", "Show which fields each group of characters carries",
+        "The password to explain, or - for standard input (blanks, dashes and lower case are tolerated)",
         helpFooter("  quandrel-pass explain UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A\n",
                    "0 explained; 1 a character that is not a symbol"),
         runExplain);
-}
-
-} // namespace
-
-Subcommand explainSubcommand()
-{
-    return {"explain", "Show which fields each group of characters carries", defineExplain};
 }
 
 } // namespace quandrel

@@ -6,8 +6,6 @@
 #include "codec/PasswordCheck.h"
 #include "codec/RepairEffect.h"
 
-#include <CLI/CLI.hpp>
-
 #include <ostream>
 
 namespace quandrel {
@@ -78,22 +76,14 @@ int runFix(const std::string& typed, std::ostream& out, std::ostream& err)
     return kExitOk;
 }
 
-namespace {
-
-SubcommandRun defineFix(CLI::App& command)
+Subcommand fixSubcommand()
 {
-    return definePasswordSubcommand(
-        command, "The password as typed, or - for standard input (blanks, dashes and lower case are tolerated)",
+    return passwordSubcommand(
+        "fix", "Suggest the likeliest corrections of a mistyped password, best first",
+        "The password as typed, or - for standard input (blanks, dashes and lower case are tolerated)",
         helpFooter("  quandrel-pass fix UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4\n",
                    "0 corrections found or already valid; 1 no correction"),
         runFix);
-}
-
-} // namespace
-
-Subcommand fixSubcommand()
-{
-    return {"fix", "Suggest the likeliest corrections of a mistyped password, best first", defineFix};
 }
 
 } // namespace quandrel

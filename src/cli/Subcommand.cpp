@@ -16,24 +16,35 @@ std::string helpFooter(const std::string& examples, const std::string& exitCodes
            "failed write.\n";
 }
 
-SubcommandRun definePasswordSubcommand(CLI::App& command, const std::string& argument, const std::string& footer,
-                                       PasswordRun run)
+namespace {
+
+// Runs `run` on the password `typed`, or for "-" on the next line of standard input.
+int runOnPassword(const std::string& typed, std::string_view subcommand, PasswordRun run, const Streams& streams)
 {
-    auto typed = std::make_shared<std::string>();
-    command.add_option("password", *typed, argument)->required();
-    command.footer(footer);
-    return [typed, run, name = command.get_name()](const Streams& streams) {
-        if (*typed != "-") {
-            return run(*typed, streams.out, streams.err);
-        }
-        std::string problem;
-        const auto password = InputPasswords(streams.in).next(problem);
-        if (!password) {
-            streams.err << "quandrel-pass " << name << ": " << problem << '\n';
-            return kExitBadInput;
-        }
-        return run(*password, streams.out, streams.err);
+    if (typed != "-") {
+        return run(typed, streams.out, streams.err);
+    }
+    std::string problem;
+    const auto password = InputPasswords(streams.in).next(problem);
+    if (!password) {
+        streams.err << "quandrel-pass " << subcommand << ": " << problem << '\n';
+        return kExitBadInput;
+    }
+    return run(*password, streams.out, streams.err);
+}
+
+} // namespace
+
+Subcommand passwordSubcommand(std::string_view name, std::string_view summary, std::string argument, std::string footer,
+                              PasswordRun run)
+{
+    const auto define = [=](CLI::App& command) -> SubcommandRun {
+        auto typed = std::make_shared<std::string>();
+        command.add_option("password", *typed, argument)->required();
+        command.footer(footer);
+        return [=](const Streams& streams) { return runOnPassword(*typed, name, run, streams); };
     };
+    return {name, summary, define};
 }
 
 } // namespace quandrel

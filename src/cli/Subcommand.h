@@ -29,7 +29,7 @@ using SubcommandRun = std::function<int(const Streams&)>;
 struct Subcommand {
     std::string_view name;
     std::string_view summary;
-    SubcommandRun (*define)(CLI::App& command);
+    std::function<SubcommandRun(CLI::App& command)> define;
 };
 
 // Every subcommand, in the order the help lists them.
@@ -41,11 +41,10 @@ std::string unknownSubcommand(const std::string& typed);
 // The end of a help text: examples, then what each exit status means.
 std::string helpFooter(const std::string& examples, const std::string& exitCodes);
 
-// The definition of a subcommand that takes one password: adds that argument, described as
-// `argument`, and the help footer; what it returns runs `run` on the password given, where "-"
+// A subcommand that takes one password, described as `argument`, and runs `run` on it; "-"
 // stands for the next line of standard input.
 using PasswordRun = int (*)(const std::string& password, std::ostream& out, std::ostream& err);
-SubcommandRun definePasswordSubcommand(CLI::App& command, const std::string& argument, const std::string& footer,
-                                       PasswordRun run);
+Subcommand passwordSubcommand(std::string_view name, std::string_view summary, std::string argument, std::string footer,
+                              PasswordRun run);
 
 } // namespace quandrel
