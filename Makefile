@@ -105,13 +105,14 @@ bench: build
 format: configure
 	cmake --build $(BUILD_DIR) --target format
 
-# The .deb is built the way Debian builds its packages: its default flags, hardening on.
+# The .deb is built the way Debian builds its packages: its default flags, hardening on. It
+# compiles only what it installs: no tests, no benchmarks.
 DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 
 $(PACKAGE_DIR)/build.ninja: | deps
 	CXXFLAGS="$$($(DEB_FLAGS) CXXFLAGS) $$($(DEB_FLAGS) CPPFLAGS)" LDFLAGS="$$($(DEB_FLAGS) LDFLAGS)" \
 		cmake -S . -B $(PACKAGE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
-		-DQUANDREL_DEBIAN_DOCS=ON -DQUANDREL_BUILD_BENCHMARKS=OFF $(CMAKE_FLAGS)
+		-DQUANDREL_DEBIAN_DOCS=ON -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 
 package: deps $(PACKAGE_DIR)/build.ninja
 	cmake --build $(PACKAGE_DIR) --target package

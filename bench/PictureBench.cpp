@@ -39,7 +39,7 @@ void BM_DecodeGifPictures(benchmark::State& state)
     // Read beforehand, as resources compiled in would be.
     QList<QByteArray> gifs;
     for (const QString& picture : windowPictures()) {
-        QFile file(QStringLiteral(QUANDREL_ASSETS_DIR "/") + picture);
+        QFile file(QStringLiteral(QUANDREL_ASSETS_DIR "/") + quandrel::drawingFileName(picture, 1, u"gif"));
         if (!file.open(QIODevice::ReadOnly)) {
             state.SkipWithError("cannot read a picture");
             return;

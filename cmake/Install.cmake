@@ -11,12 +11,18 @@ endif()
 set(QUANDREL_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 set(QUANDREL_GENERATED_DATA_DIR ${PROJECT_BINARY_DIR}/data)
 
-# Manual pages, written in scdoc and installed compressed.
-find_program(SCDOC scdoc REQUIRED)
+# Manual pages, written in scdoc and installed compressed. Without scdoc the rest still builds
+# and installs; only the pages are left out.
+find_program(SCDOC scdoc)
 find_program(GZIP gzip REQUIRED)
-set(QUANDREL_MAN_PAGES quandrel-pass)
-if(QUANDREL_BUILD_GUI)
-    list(APPEND QUANDREL_MAN_PAGES quandrel)
+if(SCDOC)
+    set(QUANDREL_MAN_PAGES quandrel-pass)
+    if(QUANDREL_BUILD_GUI)
+        list(APPEND QUANDREL_MAN_PAGES quandrel)
+    endif()
+else()
+    message(WARNING "scdoc was not found: the manual pages are not built or installed")
+    set(QUANDREL_MAN_PAGES)
 endif()
 set(QUANDREL_MAN_OUTPUTS)
 foreach(page IN LISTS QUANDREL_MAN_PAGES)
@@ -31,7 +37,9 @@ foreach(page IN LISTS QUANDREL_MAN_PAGES)
     list(APPEND QUANDREL_MAN_OUTPUTS ${output})
     install(FILES ${output}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endforeach()
-add_custom_target(man_pages ALL DEPENDS ${QUANDREL_MAN_OUTPUTS})
+if(QUANDREL_MAN_OUTPUTS)
+    add_custom_target(man_pages ALL DEPENDS ${QUANDREL_MAN_OUTPUTS})
+endif()
 
 # Completions for quandrel-pass. zsh looks in vendor-completions for files of the system's
 # packages, and in site-functions for the ones installed under /usr/local.

@@ -27,10 +27,17 @@ _quandrel_pass()
             ;;
         decode)
             if [[ $cur == -* ]]; then
-                COMPREPLY=($(compgen -W '--lenient --help' -- "$cur"))
+                COMPREPLY=($(compgen -W '--lenient --keep-lines --help' -- "$cur"))
             fi
             ;;
-        encode | diff)
+        encode)
+            if [[ $cur == -* ]]; then
+                COMPREPLY=($(compgen -W '--keep-lines --help' -- "$cur"))
+            else
+                _filedir
+            fi
+            ;;
+        diff)
             if [[ $cur == -* ]]; then
                 COMPREPLY=($(compgen -W '--help' -- "$cur"))
             else

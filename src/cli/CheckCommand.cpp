@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "Subcommand.h"
 
 #include "PasswordProblem.h"
 #include "codec/Alphabets.h"
@@ -35,6 +36,16 @@ int runCheck(const std::string& typed, std::ostream& out, std::ostream& err)
                   << check.expectedChecksum << '\n';
     }
     return kExitFailed;
+}
+
+Subcommand checkSubcommand()
+{
+    return passwordSubcommand(
+        "check", "Say whether every symbol is valid and the checksum matches",
+        "The password, or - for standard input (blanks, dashes and lower case are tolerated)",
+        helpFooter("  quandrel-pass check 'ur3q-ur5f-ug4f-423r-ur3f-ur3f-ur3f-ur3f-ur3f-ur3f-urs4-a'\n",
+                   "0 valid; 1 not, with one line per bad place on standard error"),
+        runCheck);
 }
 
 } // namespace quandrel

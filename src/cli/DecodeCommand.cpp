@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "Subcommand.h"
 
 #include "LineReader.h"
 #include "PasswordProblem.h"
@@ -6,10 +7,14 @@
 #include "codec/Decoder.h"
 #include "codec/PasswordCheck.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 
 #include <istream>
+#include <memory>
 #include <ostream>
+#include <vector>
 
 namespace quandrel {
 
@@ -153,6 +158,42 @@ int runDecode(const std::vector<std::string>& passwords, std::istream& in, std::
     }
     batch.flush();
     return batch.failed() ? kExitFailed : kExitOk;
+}
+
+namespace {
+
+SubcommandRun defineDecode(CLI::App& command)
+{
+    struct Arguments {
+        std::vector<std::string> passwords;
+        DecodeOptions options;
+    };
+    auto arguments = std::make_shared<Arguments>();
+    command.add_option("passwords", arguments->passwords,
+                       "Passwords to decode (blanks, dashes and lower case are tolerated); - reads standard input "
+                       "in its place");
+    command.add_flag("--lenient", arguments->options.lenient,
+                     "Read a wrong length or checksum as a slot load does (missing characters as zero bits, the "
+                     "checksum not read) and only say on standard error what was wrong; blank lines are skipped");
+    command.add_flag("--keep-lines", arguments->options.keepLines,
+                     "Print null for a refused (or skipped) line, so that each output line stands beside its "
+                     "input line");
+    command.footer(helpFooter("  quandrel-pass decode UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A\n"
+                              "  quandrel-pass decode --lenient < sgame01.txt\n",
+                              "0 every password decoded; 1 a password refused (the others are still decoded)"));
+    return [arguments](const Streams& streams) {
+        return runDecode(arguments->passwords, streams.in, streams.out, streams.err, arguments->options);
+    };
+}
+
+} // namespace
+
+Subcommand decodeSubcommand()
+{
+    return {"decode",
+            "Print each password's game state as one line of JSON; with no password or -, read one per line from "
+            "standard input",
+            defineDecode};
 }
 
 } // namespace quandrel

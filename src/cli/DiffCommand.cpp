@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "Subcommand.h"
 
 #include "InputPassword.h"
 #include "PasswordProblem.h"
@@ -9,7 +10,10 @@
 #include "platform/CommandLineArguments.h"
 #include "slots/SlotFile.h"
 
+#include <CLI/CLI.hpp>
+
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -89,5 +93,30 @@ int runDiff(const std::string& first, const std::string& second, std::istream& i
     }
     return changes.empty() ? kExitOk : kExitFailed;
 }
+
+namespace {
+
+SubcommandRun defineDiff(CLI::App& command)
+{
+    struct Arguments {
+        std::string first;
+        std::string second;
+    };
+    auto arguments = std::make_shared<Arguments>();
+    command.add_option("first", arguments->first, "A password, a slot file, or - for a password on standard input")
+        ->required();
+    command.add_option("second", arguments->second, "A password, a slot file, or - for a password on standard input")
+        ->required();
+    command.footer(helpFooter("  quandrel-pass diff sgame01.txt sgame02.txt\n"
+                              "  quandrel-pass encode state.json | quandrel-pass diff sgame01.txt -\n",
+                              "0 the same game state; 1 they differ"));
+    return [arguments](const Streams& streams) {
+        return runDiff(arguments->first, arguments->second, streams.in, streams.out, streams.err);
+    };
+}
+
+} // namespace
+
+Subcommand diffSubcommand() { return {"diff", "Compare two passwords or slot files field by field", defineDiff}; }
 
 } // namespace quandrel

@@ -1,14 +1,22 @@
 #include "Commands.h"
+#include "Subcommand.h"
 
 #include "JsonRecordReader.h"
 #include "StateJson.h"
 #include "codec/InvalidArgument.h"
 #include "codec/Password.h"
 #include "codec/PrintableText.h"
+#include "platform/CommandLineArguments.h"
+
+#include <CLI/CLI.hpp>
 
 #include <array>
+#include <cerrno>
+#include <fstream>
+#include <memory>
 #include <ostream>
 #include <span>
+#include <system_error>
 
 namespace quandrel {
 
@@ -104,6 +112,50 @@ int runEncode(std::istream& in, std::string_view source, std::ostream& out, std:
         return kExitBadInput;
     }
     return failed ? kExitFailed : kExitOk;
+}
+
+namespace {
+
+int encodeFrom(const std::string& file, const Streams& streams, EncodeOptions options)
+{
+    if (file.empty() || file == "-") {
+        return runEncode(streams.in, "standard input", streams.out, streams.err, options);
+    }
+    std::ifstream stream(platform::pathFromArgument(file), std::ios::binary);
+    if (!stream) {
+        streams.err << "quandrel-pass encode: cannot open " << printableText(file) << ": "
+                    << std::error_code(errno, std::generic_category()).message() << '\n';
+        return kExitBadInput;
+    }
+    return runEncode(stream, file, streams.out, streams.err, options);
+}
+
+SubcommandRun defineEncode(CLI::App& command)
+{
+    struct Arguments {
+        std::string file;
+        EncodeOptions options;
+    };
+    auto arguments = std::make_shared<Arguments>();
+    command.add_option("file", arguments->file, "JSON Lines file, or - for standard input (the default)");
+    command.add_flag("--keep-lines", arguments->options.keepLines,
+                     "Print an empty line for each input line that gives no password (a refused state, a blank "
+                     "line, the further lines of a state over several lines), so that each output line stands "
+                     "beside its input line");
+    command.footer(helpFooter("  echo '{\"arrows\":5,\"warrior\":1}' | quandrel-pass encode\n"
+                              "  quandrel-pass decode < passwords.txt | quandrel-pass encode\n",
+                              "0 every state encoded; 1 a state refused (the others are still encoded)"));
+    return [arguments](const Streams& streams) { return encodeFrom(arguments->file, streams, arguments->options); };
+}
+
+} // namespace
+
+Subcommand encodeSubcommand()
+{
+    return {"encode",
+            "Print the password of each JSON game state, one state per line (fields left out keep their initial "
+            "values)",
+            defineEncode};
 }
 
 } // namespace quandrel

@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "Subcommand.h"
 
 #include "PasswordProblem.h"
 #include "codec/Alphabets.h"
@@ -76,6 +77,16 @@ int runExplain(const std::string& typed, std::ostream& out, std::ostream& err)
         out << "checksum: expected " << check.expectedChecksum << '\n';
     }
     return kExitOk;
+}
+
+Subcommand explainSubcommand()
+{
+    return passwordSubcommand(
+        "explain", "Show which fields each group of characters carries",
+        "The password to explain, or - for standard input (blanks, dashes and lower case are tolerated)",
+        helpFooter("  quandrel-pass explain UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4A\n",
+                   "0 explained; 1 a character that is not a symbol"),
+        runExplain);
 }
 
 } // namespace quandrel

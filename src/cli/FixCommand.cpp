@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "Subcommand.h"
 
 #include "PasswordProblem.h"
 #include "codec/PasswordCheck.h"
@@ -73,6 +74,16 @@ int runFix(const std::string& typed, std::ostream& out, std::ostream& err)
         out << "; " << describeEffect(password, repair) << '\n';
     }
     return kExitOk;
+}
+
+Subcommand fixSubcommand()
+{
+    return passwordSubcommand(
+        "fix", "Suggest the likeliest corrections of a mistyped password, best first",
+        "The password as typed, or - for standard input (blanks, dashes and lower case are tolerated)",
+        helpFooter("  quandrel-pass fix UR3QUR5FUG4F423RUR3FUR3FUR3FUR3FUR3FUR3FURS4\n",
+                   "0 corrections found or already valid; 1 no correction"),
+        runFix);
 }
 
 } // namespace quandrel

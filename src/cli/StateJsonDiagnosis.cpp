@@ -1,7 +1,7 @@
 #include "StateJsonDiagnosis.h"
 
 #include "JsonNesting.h"
-#include "StateJsonKeys.h"
+#include "StateJsonSchema.h"
 
 #include <nlohmann/json.hpp>
 
@@ -152,9 +152,9 @@ template <typename Keys> void requireKnownKeys(const json& object, const std::st
 }
 
 // Null for a missing key, so that leaving a key out and writing null mean the same.
-const json* member(const json& object, const char* key)
+const json* member(const json& object, std::string_view key)
 {
-    const auto found = object.find(key);
+    const auto found = object.find(std::string(key));
     return found == object.end() || found->is_null() ? nullptr : &*found;
 }
 
@@ -174,15 +174,17 @@ int readInteger(const json& value, const std::string& where, int low, int high)
     return value.get<int>();
 }
 
-std::string readCounter(const json& value, const std::string& where)
+std::string readCounter(const json& value, const StateKey& key)
 {
+    const std::string where(key.key);
     if (value.is_number()) {
-        const int count = readInteger(value, where, 0, 999);
+        const int count = readInteger(value, where, key.least, key.most);
         const std::string digits = std::to_string(count);
         return std::string(kCounterLength - digits.size(), '0') + digits;
     }
     if (!value.is_string()) {
-        fail(where, "expected a number from 0 to 999 or three decimal digits, such as \"042\"");
+        fail(where, "expected a number from " + std::to_string(key.least) + " to " + std::to_string(key.most) +
+                        " or three decimal digits, such as \"042\"");
     }
     const auto text = value.get<std::string>();
     const bool digits = text.size() == kCounterLength &&
@@ -201,12 +203,13 @@ const json& readArray(const json& value, const std::string& where, std::size_t s
     return value;
 }
 
-void readPair(const json& value, const char* key, GameState& state, std::size_t first)
+void readPair(const json& value, const StateKey& key, GameState& state)
 {
-    const auto& pair = readArray(value, key, 2);
+    const std::string where(key.key);
+    const auto& pair = readArray(value, where, 2);
     for (std::size_t i = 0; i < 2; ++i) {
-        state.values[first + 2 * i] =
-            readInteger(pair[i], std::string(key) + "[" + std::to_string(i) + "]", 0, kMaxValue);
+        state.values[key.slot + 2 * i] =
+            readInteger(pair[i], where + "[" + std::to_string(i) + "]", key.least, key.most);
     }
 }
 
@@ -236,28 +239,59 @@ World readWorld(const json& value, const std::string& where)
     return world;
 }
 
-void readObjects(const json& value, GameState& state)
+void readObjects(const json& value, const StateKey& key, GameState& state)
 {
+    const std::string where(key.key);
     if (!value.is_array()) {
-        fail("objects", "expected an array of object indexes 0 to 36");
+        fail(where,
+             "expected an array of object indexes " + std::to_string(key.least) + " to " + std::to_string(key.most));
     }
     for (std::size_t i = 0; i < value.size(); ++i) {
-        const auto index =
-            static_cast<std::size_t>(readInteger(value[i], "objects[" + std::to_string(i) + "]", 0, kObjectCount - 1));
+        const std::string element = where + "[" + std::to_string(i) + "]";
+        const auto index = static_cast<std::size_t>(readInteger(value[i], element, key.least, key.most));
         if (state.objects[index]) {
-            fail("objects[" + std::to_string(i) + "]", "object " + std::to_string(index) + " is listed twice");
+            fail(element, "object " + std::to_string(index) + " is listed twice");
         }
         state.objects[index] = true;
     }
 }
 
-Shield readShield(const json& value)
+Shield readShield(const json& value, const StateKey& key)
 {
     const auto shield = value.is_string() ? shieldFromName(value.get<std::string>()) : std::nullopt;
     if (!shield) {
-        fail("shield", "expected \"none\", \"1\", \"2\" or \"3\"");
+        fail(std::string(key.key), "expected \"none\", \"1\", \"2\" or \"3\"");
     }
     return *shield;
+}
+
+// One member of the state, read as the schema says.
+void readMember(const json& value, const StateKey& key, GameState& state)
+{
+    const std::string where(key.key);
+    switch (key.kind) {
+    case StateValueKind::Counter:
+        state.counters[key.slot] = readCounter(value, key);
+        break;
+    case StateValueKind::ValuePair:
+        readPair(value, key, state);
+        break;
+    case StateValueKind::Worlds:
+        readArray(value, where, static_cast<std::size_t>(key.most));
+        for (std::size_t w = 0; w < state.worlds.size(); ++w) {
+            state.worlds[w] = readWorld(value[w], where + "[" + std::to_string(w) + "]");
+        }
+        break;
+    case StateValueKind::Objects:
+        readObjects(value, key, state);
+        break;
+    case StateValueKind::Shield:
+        state.shield = readShield(value, key);
+        break;
+    case StateValueKind::Warrior:
+        state.warrior = readInteger(value, where, key.least, key.most);
+        break;
+    }
 }
 
 } // namespace
@@ -286,31 +320,11 @@ GameState diagnoseStateJson(std::string_view text)
     requireKnownKeys(root, "state", kStateKeys);
 
     GameState state;
-    for (std::size_t c = 0; c < kCounterKeys.size(); ++c) {
-        if (const json* counter = member(root, kCounterKeys[c])) {
-            state.counters[c] = readCounter(*counter, kCounterKeys[c]);
+    // Member by member in the schema's order, which decides which of two bad members is named.
+    for (const StateKey& key : kStateSchema) {
+        if (const json* value = member(root, key.key)) {
+            readMember(*value, key, state);
         }
-    }
-    if (const json* vitality = member(root, "vitality")) {
-        readPair(*vitality, "vitality", state, 0);
-    }
-    if (const json* experience = member(root, "experience")) {
-        readPair(*experience, "experience", state, 1);
-    }
-    if (const json* worlds = member(root, "worlds")) {
-        readArray(*worlds, "worlds", kWorldCount);
-        for (std::size_t w = 0; w < state.worlds.size(); ++w) {
-            state.worlds[w] = readWorld((*worlds)[w], "worlds[" + std::to_string(w) + "]");
-        }
-    }
-    if (const json* objects = member(root, "objects")) {
-        readObjects(*objects, state);
-    }
-    if (const json* shield = member(root, "shield")) {
-        state.shield = readShield(*shield);
-    }
-    if (const json* warrior = member(root, "warrior")) {
-        state.warrior = readInteger(*warrior, "warrior", 0, kWarriorStateCount - 1);
     }
     return state;
 }

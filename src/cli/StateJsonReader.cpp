@@ -2,7 +2,7 @@
 
 #include "QuotedNameTable.h"
 #include "StateJsonDiagnosis.h"
-#include "StateJsonKeys.h"
+#include "StateJsonSchema.h"
 
 #include <simdjson.h>
 
@@ -107,15 +107,16 @@ private:
         return true;
     }
 
-    static bool readCounter(ondemand::value value, std::string& out)
+    static bool readCounter(ondemand::value value, const StateKey& key, std::string& out)
     {
+        static_assert(kCounterLength == 3);
         ondemand::json_type type{};
         if (value.type().get(type) != simdjson::SUCCESS) {
             return false;
         }
         if (type == ondemand::json_type::number) {
             int count = 0;
-            if (!readInteger(value, 0, 999, count)) {
+            if (!readInteger(value, key.least, key.most, count)) {
                 return false;
             }
             out = {static_cast<char>('0' + count / 100), static_cast<char>('0' + count / 10 % 10),
@@ -153,10 +154,10 @@ private:
         return i == size;
     }
 
-    static bool readPair(ondemand::value value, GameState& state, std::size_t first)
+    static bool readPair(ondemand::value value, const StateKey& key, GameState& state)
     {
         return readArray(value, 2, [&](ondemand::value item, std::size_t i) {
-            return readInteger(item, 0, kMaxValue, state.values[first + 2 * i]);
+            return readInteger(item, key.least, key.most, state.values[key.slot + 2 * i]);
         });
     }
 
@@ -199,7 +200,7 @@ private:
         });
     }
 
-    static bool readObjects(ondemand::value value, GameState& state)
+    static bool readObjects(ondemand::value value, const StateKey& key, GameState& state)
     {
         ondemand::array array;
         if (value.get_array().get(array) != simdjson::SUCCESS) {
@@ -209,7 +210,7 @@ private:
             ondemand::value element;
             int index = 0;
             if (std::move(item).get(element) != simdjson::SUCCESS ||
-                !readInteger(element, 0, kObjectCount - 1, index) || state.objects[static_cast<std::size_t>(index)]) {
+                !readInteger(element, key.least, key.most, index) || state.objects[static_cast<std::size_t>(index)]) {
                 return false;
             }
             state.objects[static_cast<std::size_t>(index)] = true;
@@ -217,33 +218,31 @@ private:
         return true;
     }
 
-    static bool readField(std::size_t key, ondemand::value value, GameState& state)
+    static bool readField(const StateKey& key, ondemand::value value, GameState& state)
     {
-        switch (key) {
-        case 0:
-        case 1:
-        case 2:
-            return readCounter(value, state.counters[key]);
-        case 3:
-            return readPair(value, state, 0);
-        case 4:
-            return readPair(value, state, 1);
-        case 5:
-            return readArray(value, kWorldCount,
+        switch (key.kind) {
+        case StateValueKind::Counter:
+            return readCounter(value, key, state.counters[key.slot]);
+        case StateValueKind::ValuePair:
+            return readPair(value, key, state);
+        case StateValueKind::Worlds:
+            return readArray(value, static_cast<std::size_t>(key.most),
                              [&](ondemand::value world, std::size_t w) { return readWorld(world, state.worlds[w]); });
-        case 6:
-            return readObjects(value, state);
-        case 7:
+        case StateValueKind::Objects:
+            return readObjects(value, key, state);
+        case StateValueKind::Shield:
             return readName(value, kShieldNameTable, state.shield);
-        default:
-            return readInteger(value, 0, kWarriorStateCount - 1, state.warrior);
+        case StateValueKind::Warrior:
+            return readInteger(value, key.least, key.most, state.warrior);
         }
+        return false;
     }
 
     static bool readState(ondemand::object& object, GameState& state)
     {
-        return readMembers(object, kStateKeyTable,
-                           [&](std::size_t key, ondemand::value value) { return readField(key, value, state); });
+        return readMembers(object, kStateKeyTable, [&](std::size_t key, ondemand::value value) {
+            return readField(kStateSchema[key], value, state);
+        });
     }
 
     ondemand::parser m_parser;

@@ -1,6 +1,6 @@
 #include "StateJson.h"
 
-#include "StateJsonKeys.h"
+#include "StateJsonSchema.h"
 #include "codec/FlagBits.h"
 
 #include <algorithm>
@@ -104,9 +104,9 @@ private:
 
     DecodedJsonFragments()
     {
-        for (std::size_t c = 0; c < kCounterKeys.size(); ++c) {
+        for (std::size_t c = 0; c < static_cast<std::size_t>(kCounterCount); ++c) {
             m_counterOpenings[c] =
-                JsonFragment<16>(std::string(c == 0 ? "{" : "\",") + '"' + kCounterKeys[c] + "\":\"");
+                JsonFragment<16>(std::string(c == 0 ? "{" : "\",") + '"' + std::string(kStateSchema[c].key) + "\":\"");
         }
         for (std::size_t option = 0; option < kOptionCount; ++option) {
             const std::string state =

@@ -15,8 +15,8 @@ namespace {
 constexpr int kSlotButtonRows = 5; // one Loadgame and one Savegame button per slot file
 constexpr std::string_view kObjectsFrame = "Frame4";
 
-// "objects/object00.gif" to "objects/object36.gif", spelled once at compile time.
-constexpr std::string_view kObjectPathPattern = "objects/object00.gif";
+// "objects/object00" to "objects/object36", spelled once at compile time.
+constexpr std::string_view kObjectPathPattern = "objects/object00";
 constexpr auto kObjectPaths = [] {
     std::array<std::array<char, kObjectPathPattern.size()>, kObjectCount> paths{};
     for (int i = 0; i < kObjectCount; ++i) {
@@ -40,8 +40,8 @@ template <std::size_t N> constexpr std::string_view view(const std::array<char, 
 
 std::string_view objectPicture(int index)
 {
-    static constexpr std::array<std::string_view, 4> kShieldPlace = {"objects/shield1.gif", "objects/shield2.gif",
-                                                                     "objects/shield3.gif", "objects/noshield.gif"};
+    static constexpr std::array<std::string_view, 4> kShieldPlace = {"objects/shield1", "objects/shield2",
+                                                                     "objects/shield3", "objects/noshield"};
     if (index < kObjectCount) {
         return view(kObjectPaths[static_cast<std::size_t>(index)]);
     }
@@ -124,9 +124,9 @@ void LayoutBuilder::addCounters()
         std::string_view path;
     };
     constexpr std::array<Row, kCounterCount> kRows = {{
-        {"Image2", {240, 360, 480, 465}, "counters/arrows.gif"},
-        {"Image1", {240, 840, 465, 435}, "counters/coin.gif"},
-        {"Image3", {240, 1320, 480, 420}, "counters/key.gif"},
+        {"Image2", {240, 360, 480, 465}, "counters/arrows"},
+        {"Image1", {240, 840, 465, 435}, "counters/coin"},
+        {"Image3", {240, 1320, 480, 420}, "counters/key"},
     }};
     for (int i = 0; i < kCounterCount; ++i) {
         const Row& row = kRows[static_cast<std::size_t>(i)];
@@ -148,8 +148,8 @@ void LayoutBuilder::addCounters()
 
 void LayoutBuilder::addWarrior()
 {
-    constexpr std::array<std::string_view, kWarriorPictureCount> kPaths = {
-        "warriors/warrior1.gif", "warriors/warrior2.gif", "warriors/tomb1.gif", "warriors/tomb2.gif"};
+    constexpr std::array<std::string_view, kWarriorPictureCount> kPaths = {"warriors/warrior1", "warriors/warrior2",
+                                                                           "warriors/tomb1", "warriors/tomb2"};
     // Each tombstone shares the place of its warrior; a bordered picture is 2 pixels larger on each side.
     constexpr std::array<int, 2> kTops = {360, 1200};
     for (std::size_t i = 0; i < kPaths.size(); ++i) {
@@ -179,8 +179,8 @@ void LayoutBuilder::addVitality()
             add({"Label1", row, ControlKind::Label, "Frame2", {360, top, 375, 255}, "", "", true, true, -1});
         value.alignment = TextAlignment::Centre;
     }
-    addPicture("Image7", 0, "Frame2", {840, 360, 720, 435}, "vitexp.gif");
-    addPicture("Image7", 1, "Frame2", {840, 1200, 720, 435}, "vitexp.gif");
+    addPicture("Image7", 0, "Frame2", {840, 360, 720, 435}, "vitexp");
+    addPicture("Image7", 1, "Frame2", {840, 1200, 720, 435}, "vitexp");
     add({"Command1", 0, ControlKind::CommandButton, "Frame2", {840, 840, 255, 255}, "-", "", true, false, kTakesFocus});
     add({"Command1",
          1,
@@ -255,8 +255,7 @@ void LayoutBuilder::addObjects()
         addPicture("Image4", i, kObjectsFrame, place, objectPicture(i), m_initial.objectVisible[at],
                    m_initial.objectBorder[at]);
     }
-    addPicture("Image8", -1, kObjectsFrame, cell(7, kLastRow), "objects/selectall.gif", true,
-               m_initial.selectAllBorder);
+    addPicture("Image8", -1, kObjectsFrame, cell(7, kLastRow), "objects/selectall", true, m_initial.selectAllBorder);
 }
 
 void LayoutBuilder::addWorlds()
@@ -264,8 +263,8 @@ void LayoutBuilder::addWorlds()
     ControlLayout& heading =
         add({"Label4", -1, ControlKind::Label, "Frame5", {240, 600, 1215, 255}, "World 1 - 10", "", true, false, -1});
     heading.alignment = TextAlignment::Centre;
-    constexpr std::array<std::string_view, kFlagsPerWorld> kColumnPictures = {
-        "worlds/column0.gif", "worlds/column1.gif", "worlds/column2.gif", "worlds/column3.gif"};
+    constexpr std::array<std::string_view, kFlagsPerWorld> kColumnPictures = {"worlds/column0", "worlds/column1",
+                                                                              "worlds/column2", "worlds/column3"};
     for (int k = 0; k < kFlagsPerWorld; ++k) {
         addPicture("Image6", k, "Frame5", {1680 + 720 * k, 360, 540, 540},
                    kColumnPictures[static_cast<std::size_t>(k)]);

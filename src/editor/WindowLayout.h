@@ -36,7 +36,7 @@ struct ControlLayout {
     std::string_view frame;   // the containing frame's full control name, e.g. "Frame4"; "" on the form itself
     TwipsRect rect;           // relative to the container's client area; a picture's is its picture's size
     std::string_view caption; // "" when none is shown or the model supplies it
-    std::string_view picture; // asset path under assets/, e.g. "objects/object00.gif"; "" when none
+    std::string_view picture; // picture's stem under assets/, e.g. "objects/object00"; "" when none
     bool visible;             // initial visibility
     bool border;              // initial border (fixed single)
     int tabIndex;             // tab order; -1 for controls that take no focus

@@ -2,12 +2,10 @@
 
 #include "KeyboardAccess.h"
 #include "Pictures.h"
-#include "PressableAccessible.h"
 #include "ThemeColours.h"
 
 #include <QEvent>
 #include <QMetaMethod>
-#include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -16,10 +14,9 @@
 namespace quandrel {
 
 ClickablePicture::ClickablePicture(QString picture, QWidget* parent)
-    : QWidget(parent), m_pictureName(std::move(picture)), m_picture(loadPicture(m_pictureName, palette()))
+    : Clickable(parent), m_pictureName(std::move(picture)), m_picture(loadPicture(m_pictureName, palette()))
 {
     resize(m_picture.deviceIndependentSize().toSize());
-    PressableAccessible::install();
 }
 
 bool ClickablePicture::isClickable() const
@@ -40,7 +37,7 @@ void ClickablePicture::setBorder(bool on)
 
 void ClickablePicture::changeEvent(QEvent* event)
 {
-    QWidget::changeEvent(event);
+    Clickable::changeEvent(event);
     if (event->type() == QEvent::PaletteChange) {
         // Soft edges are blended onto the window colour, and words take its text colour.
         m_picture = loadPicture(m_pictureName, palette());
@@ -62,28 +59,6 @@ void ClickablePicture::paintEvent(QPaintEvent*)
     }
     if (hasFocus()) {
         keyboardaccess::drawFocusRing(painter, *this);
-    }
-}
-
-void ClickablePicture::mousePressEvent(QMouseEvent* event)
-{
-    // Accepting the press makes the release come here too.
-    event->setAccepted(event->button() == Qt::LeftButton);
-}
-
-void ClickablePicture::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
-    }
-}
-
-void ClickablePicture::keyPressEvent(QKeyEvent* event)
-{
-    if (keyboardaccess::isClickKey(*event)) {
-        click();
-    } else if (!keyboardaccess::moveWithinPanel(this, event->key())) {
-        QWidget::keyPressEvent(event);
     }
 }
 

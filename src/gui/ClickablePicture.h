@@ -1,17 +1,19 @@
 #pragma once
 
+#include "Clickable.h"
+
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
 
 namespace quandrel {
 
-// One of the window's pictures (named as in "objects/object00.gif"), shown at its natural size as
+// One of the window's pictures (named by its stem, as in "objects/object00"), shown at its natural size as
 // a window of its palette shows it, also after a change of theme, and reporting clicks. With its border on it draws a
 // 2-pixel frame around the picture and grows by that frame to the right and downward; its
 // top-left corner never moves. With the keyboard access setting on, it takes focus and Space
 // or Enter clicks it.
-class ClickablePicture final : public QWidget {
+class ClickablePicture final : public Clickable<QWidget> {
     Q_OBJECT
 
 public:
@@ -23,8 +25,7 @@ public:
 
     // Whether anything listens to its clicks; the others only show.
     bool isClickable() const;
-    // A click from the keyboard or a screen reader.
-    void click() { emit clicked(); }
+    void click() override { emit clicked(); }
 
 signals:
     // A left-button press and release both inside the picture.
@@ -33,9 +34,6 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QString m_pictureName;

@@ -4,8 +4,8 @@
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
-#include "PictureDescriptions.h"
 #include "ReadableToolTip.h"
+#include "editor/PictureDescriptions.h"
 
 namespace quandrel {
 
@@ -14,7 +14,7 @@ namespace {
 // What a picture shows, for its tooltip and as the start of its accessible name.
 QString pictureName(int index)
 {
-    return index < kObjectCount ? objectDescription(index) : fixedAccessibleName("Image4", index);
+    return index < kObjectCount ? QString::fromUtf8(describeObject(index)) : fixedAccessibleName("Image4", index);
 }
 
 QString pictureToolTip(int index)

@@ -1,7 +1,7 @@
 #include "PasswordExplanation.h"
 #include "codec/Alphabets.h"
 
-#include "PictureDescriptions.h"
+#include "editor/PictureDescriptions.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -20,7 +20,7 @@ QString fromStd(const std::string& text) { return QString::fromStdString(text); 
 QString fieldTitle(const CarriedField& field)
 {
     if (field.field.kind == FieldKind::Object) {
-        return tr("object %1 (%2)").arg(field.field.index).arg(objectDescription(field.field.index));
+        return tr("object %1 (%2)").arg(field.field.index).arg(QString::fromUtf8(describeObject(field.field.index)));
     }
     return fromStd(field.name);
 }

@@ -24,23 +24,19 @@ constexpr int kFinestRatio = 3;
 constexpr double kLegibleContrast = 4.5;
 
 // The pictures that are words, drawn in one dark ink.
-const QString kWordPictures[] = {QStringLiteral("objects/noshield.gif"), QStringLiteral("objects/selectall.gif")};
+const QString kWordPictures[] = {QStringLiteral("objects/noshield"), QStringLiteral("objects/selectall")};
 const QColor kInk(28, 28, 32);
 
-bool isWordPicture(const QString& path)
+bool isWordPicture(const QString& stem)
 {
-    return std::find(std::begin(kWordPictures), std::end(kWordPictures), path) != std::end(kWordPictures);
+    return std::find(std::begin(kWordPictures), std::end(kWordPictures), stem) != std::end(kWordPictures);
 }
 
 // The drawing that keeps its soft edges as alpha, compiled in as a resource beside its ratio's
-// siblings: "objects/object00.gif" at 2 is ":/pictures/objects/object00@2x.png".
-QString drawingResource(const QString& path, int ratio)
+// siblings: "objects/object00" at 2 is ":/pictures/objects/object00@2x.png".
+QString drawingResource(const QString& stem, int ratio)
 {
-    if (!path.endsWith(QStringLiteral(".gif"))) {
-        return {};
-    }
-    const QString suffix = ratio == 1 ? QStringLiteral(".png") : QStringLiteral("@%1x.png").arg(ratio);
-    return QStringLiteral(":/pictures/") + path.chopped(4) + suffix;
+    return QStringLiteral(":/pictures/") + drawingFileName(stem, ratio, u"png");
 }
 
 // The drawing with its soft edges blended onto the window colour, as the GIFs blend theirs onto
@@ -76,15 +72,20 @@ int pictureRatio(qreal devicePixelRatio)
     return std::clamp(wholeRatio, 1, kFinestRatio);
 }
 
-QImage loadDrawing(const QString& path, int ratio)
+QString drawingFileName(const QString& stem, int ratio, QStringView extension)
+{
+    const QString scale = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
+    return stem + scale + QLatin1Char('.') + extension.toString();
+}
+
+QImage loadDrawing(const QString& stem, int ratio)
 {
     // A static library's resources are registered by hand, once, before the first use.
     [[maybe_unused]] static const bool registered = (registerPictureResources(), true);
     if (ratio < 1 || ratio > kFinestRatio) {
         return {};
     }
-    const QString resource = drawingResource(path, ratio);
-    QImage drawing = resource.isEmpty() ? QImage() : QImage(resource).convertToFormat(QImage::Format_ARGB32);
+    QImage drawing = QImage(drawingResource(stem, ratio)).convertToFormat(QImage::Format_ARGB32);
     drawing.setDevicePixelRatio(ratio);
     return drawing;
 }
@@ -98,14 +99,14 @@ QColor wordInk(const QPalette& palette)
     return contrast::legibleAgainst(palette.color(QPalette::WindowText), window, kLegibleContrast);
 }
 
-QPixmap loadPicture(const QString& path, int ratio, const QPalette& palette)
+QPixmap loadPicture(const QString& stem, int ratio, const QPalette& palette)
 {
-    QImage drawing = loadDrawing(path, ratio);
+    QImage drawing = loadDrawing(stem, ratio);
     if (drawing.isNull()) {
         return {};
     }
     const QColor ink = wordInk(palette);
-    if (isWordPicture(path) && ink != kInk) {
+    if (isWordPicture(stem) && ink != kInk) {
         // The words keep their soft edges and take the ink that reads on this window.
         QPainter painter(&drawing);
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
@@ -114,9 +115,9 @@ QPixmap loadPicture(const QString& path, int ratio, const QPalette& palette)
     return QPixmap::fromImage(flattenedOnto(drawing, palette.color(QPalette::Window)));
 }
 
-QPixmap loadPicture(const QString& path, const QPalette& palette)
+QPixmap loadPicture(const QString& stem, const QPalette& palette)
 {
-    return loadPicture(path, pictureRatio(qGuiApp->devicePixelRatio()), palette);
+    return loadPicture(stem, pictureRatio(qGuiApp->devicePixelRatio()), palette);
 }
 
 QIcon applicationIcon()

@@ -4,8 +4,8 @@
 #include "ClickablePicture.h"
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
-#include "PictureDescriptions.h"
 #include "ReadableToolTip.h"
+#include "editor/PictureDescriptions.h"
 
 namespace quandrel {
 
@@ -26,7 +26,7 @@ void WarriorPanel::createLayout()
         setReadableToolTip(*picture,
                            tr("%1. Click for the next warrior choice: which warrior plays, and whether the other "
                               "one shows as a tombstone.")
-                               .arg(warriorDescription(static_cast<int>(i))));
+                               .arg(QString::fromUtf8(describeWarrior(static_cast<int>(i)))));
         m_pictures[i] = picture;
     }
 }

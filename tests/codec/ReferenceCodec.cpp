@@ -10,7 +10,8 @@
 #include <cstdint>
 
 // The codec as it stood before it was tuned for speed, kept verbatim (bit by bit, string by
-// string) as the reference that the tuned codec must match.
+// string) as the reference that the tuned codec must match. The shield and warrior readers are
+// written out from their tables instead, so that they check the codec's own rather than repeat them.
 
 namespace quandrel::reference {
 
@@ -243,29 +244,49 @@ std::optional<WorldState> worldStateFromCode(unsigned code)
     }
 }
 
+// The shield place's table, bits 205, 208 and 209 in that order: four codes, each showing one
+// picture. Any other code shows none of them.
 std::optional<Shield> shieldFromCode(bool held, bool second, bool third)
 {
-    if (!held) {
-        return second || third ? std::nullopt : std::optional(Shield::None);
-    }
-    if (second && third) {
-        return std::nullopt;
-    }
-    return second ? Shield::Two : third ? Shield::Three : Shield::One;
-}
-
-std::optional<int> warriorFromText(std::string_view text)
-{
-    if (text.size() < static_cast<std::size_t>(kBodyLength)) {
-        return std::nullopt;
-    }
-    const char symbol = text[kBodyLength - 1];
-    for (std::size_t state = 0; state < kWarriorSymbols.size(); ++state) {
-        if (kWarriorSymbols[state] == symbol) {
-            return static_cast<int>(state);
+    struct Row {
+        bool held;
+        bool second;
+        bool third;
+        Shield shield;
+    };
+    static constexpr Row kShieldCodes[] = {
+        {false, false, false, Shield::None},
+        {true, false, false, Shield::One},
+        {true, true, false, Shield::Two},
+        {true, false, true, Shield::Three},
+    };
+    for (const Row& row : kShieldCodes) {
+        if (row.held == held && row.second == second && row.third == third) {
+            return row.shield;
         }
     }
     return std::nullopt;
+}
+
+// Body character 43 itself, compared exactly (case matters) with the symbols of the four
+// warrior states.
+std::optional<int> warriorFromText(std::string_view text)
+{
+    if (text.size() < 43) {
+        return std::nullopt;
+    }
+    switch (text[42]) {
+    case 'S':
+        return 0;
+    case 'P':
+        return 1;
+    case 'D':
+        return 2;
+    case '9':
+        return 3;
+    default:
+        return std::nullopt;
+    }
 }
 
 void decodeWorlds(const BodyBits& bits, DecodedState& decoded)

@@ -75,7 +75,7 @@ void MenuBarTest::shortcutListNamesEveryKey()
             QVERIFY2(all.contains(command->iconText() + QLatin1Char('=')), qPrintable(command->iconText()));
         }
     }
-    // The keys the issue promises, whatever the platform's own conventions add.
+    // The editing commands' own keys, on every platform, whatever its own conventions add.
     for (const char* keys : {"Ctrl+E", "Ctrl+N", "Ctrl+Z", "Ctrl+Y", "Ctrl+Shift+C"}) {
         QVERIFY2(all.contains(QKeySequence::fromString(QLatin1String(keys)).toString(QKeySequence::NativeText)), keys);
     }

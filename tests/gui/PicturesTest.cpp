@@ -57,8 +57,7 @@ QImage PicturesTest::premultiplied(const QPixmap& picture)
 
 QString PicturesTest::gifPath(const QString& picture, int ratio)
 {
-    QString file = QStringLiteral(QUANDREL_ASSETS_DIR "/") + picture;
-    return ratio == 1 ? file : file.replace(QStringLiteral(".gif"), QStringLiteral("@%1x.gif").arg(ratio));
+    return QStringLiteral(QUANDREL_ASSETS_DIR "/") + drawingFileName(picture, ratio, u"gif");
 }
 
 QStringList PicturesTest::windowPictures()
@@ -121,9 +120,11 @@ void PicturesTest::everyDrawingIsItsGif()
 void PicturesTest::unknownPictureIsNull()
 {
     const QPalette light = fusionLightPalette();
-    QVERIFY(loadPicture(QStringLiteral("objects/object99.gif"), 1, light).isNull());
-    QVERIFY(loadPicture(QStringLiteral("objects/object00.gif"), 4, light).isNull());
-    QVERIFY(loadPicture(QStringLiteral("objects/object00.gif"), 0, light).isNull());
+    QVERIFY(loadPicture(QStringLiteral("objects/object99"), 1, light).isNull());
+    QVERIFY(loadPicture(QStringLiteral("objects/object00"), 4, light).isNull());
+    QVERIFY(loadPicture(QStringLiteral("objects/object00"), 0, light).isNull());
+    // A file's name is no stem.
+    QVERIFY(loadPicture(QStringLiteral("objects/object00.gif"), 1, light).isNull());
     QVERIFY(loadPicture(QStringLiteral("objects/object00.png"), 1, light).isNull());
     QVERIFY(loadPicture(QString(), 1, light).isNull());
 }
@@ -134,7 +135,7 @@ void PicturesTest::softEdgesBlendIntoADarkWindow()
 {
     const QPalette dark = fusionDarkPalette();
     const double window = contrast::luminance(dark.color(QPalette::Window));
-    const QStringList words = {QStringLiteral("objects/noshield.gif"), QStringLiteral("objects/selectall.gif")};
+    const QStringList words = {QStringLiteral("objects/noshield"), QStringLiteral("objects/selectall")};
     for (const QString& picture : windowPictures()) {
         // The words' ink is lighter than the drawing's on a dark window.
         const double ink = words.contains(picture) ? contrast::luminance(wordInk(dark)) : 0.0;
@@ -166,7 +167,7 @@ void PicturesTest::softEdgesBlendIntoADarkWindow()
 // window, with their soft edges; the other pictures keep their colours.
 void PicturesTest::wordsTakeAnInkThatReads()
 {
-    const QString words = QStringLiteral("objects/noshield.gif");
+    const QString words = QStringLiteral("objects/noshield");
     const QPalette light = fusionLightPalette();
     QCOMPARE(wordInk(light), QColor(28, 28, 32));
 
@@ -186,7 +187,7 @@ void PicturesTest::wordsTakeAnInkThatReads()
     }
     QVERIFY(inked > 0);
 
-    const QString object = QStringLiteral("objects/object05.gif");
+    const QString object = QStringLiteral("objects/object05");
     const QImage objectDrawing = loadDrawing(object, 1);
     const QImage objectShown = premultiplied(loadPicture(object, 1, dark));
     for (int y = 0; y < objectDrawing.height(); ++y) {
@@ -202,7 +203,7 @@ void PicturesTest::wordsTakeAnInkThatReads()
 // screen, pixel for pixel, not a smaller one stretched.
 void PicturesTest::windowShowsTheDrawingForItsScreen()
 {
-    const QString picture = QStringLiteral("objects/object05.gif");
+    const QString picture = QStringLiteral("objects/object05");
     const int ratio = pictureRatio(qApp->devicePixelRatio());
     QCOMPARE(ratio, qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariableIntValue("QT_SCALE_FACTOR") : 1);
 
@@ -224,7 +225,7 @@ void PicturesTest::windowShowsTheDrawingForItsScreen()
 // edges blend into the new window colour.
 void PicturesTest::pictureFollowsAChangeOfTheme()
 {
-    const QString words = QStringLiteral("objects/selectall.gif");
+    const QString words = QStringLiteral("objects/selectall");
     QWidget parent;
     auto* widget = new ClickablePicture(words, &parent);
     // As seen on the window, whatever the grab leaves transparent.

@@ -43,7 +43,7 @@ export class EditorModel {
         return result;
     }
 
-    // {"Image4(12)": [text or null, flags]} for every control the model keeps.
+    // {"Image4(12)": [text or null, flags, accessible name or null]} for each control it keeps.
     snapshot() {
         return JSON.parse(this.#api.snapshot());
     }

@@ -14,13 +14,13 @@ const kRedText = 8;
 const px = (twips) => `${twips / kTwipsPerPixel}px`;
 
 // The pictures that are words, drawn in one dark ink: on a dark window they take a light one.
-const kWordPictures = new Set(['objects/noshield.gif', 'objects/selectall.gif']);
+const kWordPictures = new Set(['objects/noshield', 'objects/selectall']);
 
-// "objects/object00.gif" as the drawing that keeps its soft edges as alpha, so that it lies on
-// a window of any colour, with its 2x and 3x drawings.
-function pictureSources(picture) {
-    const stem = picture.replace(/\.gif$/u, '');
-    return { src: `${stem}.png`, srcset: `${stem}.png 1x, ${stem}@2x.png 2x, ${stem}@3x.png 3x` };
+// The files of the picture "objects/object00": the drawing that keeps its soft edges as alpha,
+// so that it lies on a window of any colour, with its 2x and 3x drawings.
+function pictureSources(stem) {
+    const file = (ratio) => (ratio === 1 ? `${stem}.png` : `${stem}@${ratio}x.png`);
+    return { src: file(1), srcset: [1, 2, 3].map((ratio) => `${file(ratio)} ${ratio}x`).join(', ') };
 }
 
 // The picture at its natural size, which its place gives; sized before it loads, so that
