@@ -16,7 +16,7 @@ complete -c quandrel-pass -n "not __fish_seen_subcommand_from $subcommands" -a h
 
 complete -c quandrel-pass -n "__fish_seen_subcommand_from decode" -l lenient -d 'Read as a slot load does, checksum unread'
 complete -c quandrel-pass -n "__fish_seen_subcommand_from decode" -l keep-lines -d 'Print null for a refused line'
-complete -c quandrel-pass -n "__fish_seen_subcommand_from encode" -l keep-lines -d 'Print an empty line for a refused state'
+complete -c quandrel-pass -n "__fish_seen_subcommand_from encode" -l keep-lines -d 'Print one line for each input line'
 complete -c quandrel-pass -n "__fish_seen_subcommand_from encode diff" -F
 # Every subcommand but help itself, the last.
 complete -c quandrel-pass -n "__fish_seen_subcommand_from help" -a "$subcommands[1..-2]"
