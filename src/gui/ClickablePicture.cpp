@@ -78,10 +78,24 @@ void ClickablePicture::mouseReleaseEvent(QMouseEvent* event)
     }
 }
 
+void ClickablePicture::handFocusToSuccessor()
+{
+    if (isVisible() || parentWidget() == nullptr) {
+        return;
+    }
+    for (auto* sibling : parentWidget()->findChildren<ClickablePicture*>(Qt::FindDirectChildrenOnly)) {
+        if (sibling != this && sibling->isVisible() && sibling->pos() == pos()) {
+            sibling->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 void ClickablePicture::keyPressEvent(QKeyEvent* event)
 {
     if (keyboardaccess::isClickKey(*event)) {
         click();
+        handFocusToSuccessor();
     } else if (!keyboardaccess::moveWithinPanel(this, event->key())) {
         QWidget::keyPressEvent(event);
     }

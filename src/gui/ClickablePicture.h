@@ -38,6 +38,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // A click that hid this picture showed another in its place (the next shield, the other
+    // warrior): the focus moves there, so that the keys can step it again.
+    void handFocusToSuccessor();
+
     QString m_pictureName;
     QPixmap m_picture;
     bool m_border = false;

@@ -4,11 +4,11 @@
 #include "EditorDocument.h"
 #include "PasswordEntryDialog.h"
 #include "ShortcutListDialog.h"
-#include "editor/Presets.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -28,11 +28,15 @@ QList<QKeySequence> usualKeys(QKeySequence::StandardKey command)
     return keys;
 }
 
+std::string translatedCaption(std::string_view english)
+{
+    return QCoreApplication::translate("quandrel::EditorSession", std::string(english).c_str()).toStdString();
+}
+
 } // namespace
 
 EditorActions::EditorActions(EditorDocument& document, QString slotFolder, QWidget* window)
-    : QObject(window), m_document(document), m_window(window), m_history(document.model()),
-      m_slotFolder(std::move(slotFolder))
+    : QObject(window), m_document(document), m_window(window), m_slotFolder(std::move(slotFolder))
 {
     createActions();
     connectSignals();
@@ -92,12 +96,11 @@ void EditorActions::connectSignals()
 {
     connect(&m_document, &EditorDocument::changed, this, &EditorActions::refresh);
     connect(m_enterPassword, &QAction::triggered, this, &EditorActions::openPasswordEntry);
-    connect(m_newGame, &QAction::triggered, this, [this] { m_document.model().newGame(); });
-    connect(m_everything, &QAction::triggered, this,
-            [this] { m_document.model().applyPreset(everythingPreset(), "Everything"); });
+    connect(m_newGame, &QAction::triggered, this, [this] { m_document.session().newGame(); });
+    connect(m_everything, &QAction::triggered, this, [this] { m_document.session().everything(); });
     connect(m_quit, &QAction::triggered, m_window, &QWidget::close);
-    connect(m_undo, &QAction::triggered, this, [this] { m_history.undo(); });
-    connect(m_redo, &QAction::triggered, this, [this] { m_history.redo(); });
+    connect(m_undo, &QAction::triggered, this, [this] { m_document.session().undo(); });
+    connect(m_redo, &QAction::triggered, this, [this] { m_document.session().redo(); });
     connect(m_copyPassword, &QAction::triggered, this, &EditorActions::copyShownPassword);
     connect(m_pastePassword, &QAction::triggered, this, &EditorActions::pasteIntoPasswordEntry);
     connect(m_keyboardShortcuts, &QAction::triggered, this, &EditorActions::openShortcutList);
@@ -107,18 +110,18 @@ void EditorActions::connectSignals()
 
 void EditorActions::refresh()
 {
-    m_undo->setEnabled(m_history.canUndo());
-    m_redo->setEnabled(m_history.canRedo());
-    const QString undoLabel = QString::fromStdString(m_history.undoLabel());
-    const QString redoLabel = QString::fromStdString(m_history.redoLabel());
-    m_undo->setText(undoLabel.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undoLabel));
-    m_redo->setText(redoLabel.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redoLabel));
+    const EditorSession& session = m_document.session();
+    m_undo->setEnabled(session.history().canUndo());
+    m_redo->setEnabled(session.history().canRedo());
+    // The session words the captions; the menu adds its mnemonic.
+    m_undo->setText(QLatin1Char('&') + QString::fromStdString(session.undoCaption(translatedCaption)));
+    m_redo->setText(QLatin1Char('&') + QString::fromStdString(session.redoCaption(translatedCaption)));
 }
 
 void EditorActions::openPasswordEntry()
 {
     if (m_passwordEntry == nullptr) {
-        m_passwordEntry = new PasswordEntryDialog(m_document.model(), m_window);
+        m_passwordEntry = new PasswordEntryDialog(m_document.session(), m_window);
         m_passwordEntry->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_passwordEntry->open();
