@@ -11,7 +11,7 @@ namespace quandrel {
 class SlotError final : public std::runtime_error {
 public:
     SlotError(int slot, const std::string& place, std::string_view what, std::string_view reason)
-        : std::runtime_error(slotMessage(slot, place, what, reason)), m_slot(slot)
+        : std::runtime_error(slotMessage(std::to_string(slot), place, what, reason)), m_slot(slot)
     {}
 
     int slot() const { return m_slot; }

@@ -6,10 +6,10 @@ std::string slotFileName(int slot) { return "sgame0" + std::to_string(slot) + ".
 
 std::string slotFileBytes(std::string_view password) { return std::string(password) + "\r\n"; }
 
-std::string slotMessage(int slot, std::string_view place, std::string_view what, std::string_view reason)
+std::string slotMessage(std::string_view slot, std::string_view place, std::string_view what, std::string_view reason)
 {
-    std::string message = "Slot " + std::to_string(slot) + " (";
-    message.append(place).append("): ").append(what).append(": ").append(reason);
+    std::string message = "Slot ";
+    message.append(slot).append(" (").append(place).append("): ").append(what).append(": ").append(reason);
     return message;
 }
 

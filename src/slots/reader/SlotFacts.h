@@ -21,7 +21,7 @@ std::string slotFileName(int slot);
 std::string slotFileBytes(std::string_view password);
 
 // Why a slot failed, as the player reads it: "Slot 2 (PLACE): could not load: the file is empty".
-std::string slotMessage(int slot, std::string_view place, std::string_view what, std::string_view reason);
+std::string slotMessage(std::string_view slot, std::string_view place, std::string_view what, std::string_view reason);
 
 // The outcomes a slot message names.
 inline constexpr std::string_view kCouldNotLoad = "could not load";
