@@ -4,6 +4,7 @@
 #include "EditorDocument.h"
 #include "PasswordEntryDialog.h"
 #include "ShortcutListDialog.h"
+#include "editor/ShortcutTable.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,6 +34,21 @@ std::string translatedCaption(std::string_view english)
     return QCoreApplication::translate("quandrel::EditorSession", std::string(english).c_str()).toStdString();
 }
 
+// The command's keys from the shortcut table, after the platform's usual ones for it.
+QList<QKeySequence> tableKeys(std::string_view command, QList<QKeySequence> keys = {})
+{
+    for (const Shortcut& shortcut : editorShortcuts()) {
+        for (const std::string_view key : shortcut.keys) {
+            const QKeySequence sequence(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())),
+                                        QKeySequence::PortableText);
+            if (shortcut.command == command && !key.empty() && !keys.contains(sequence)) {
+                keys << sequence;
+            }
+        }
+    }
+    return keys;
+}
+
 } // namespace
 
 EditorActions::EditorActions(EditorDocument& document, QString slotFolder, QWidget* window)
@@ -57,29 +73,18 @@ QAction* EditorActions::addAction(const QString& name, const QString& text, cons
 
 void EditorActions::createActions()
 {
-    m_enterPassword = addAction(QStringLiteral("enterPasswordAction"), tr("&Enter password..."),
-                                {QKeySequence(Qt::CTRL | Qt::Key_E)});
-    m_newGame = addAction(QStringLiteral("newGameAction"), tr("&New game"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
+    m_enterPassword =
+        addAction(QStringLiteral("enterPasswordAction"), tr("&Enter password..."), tableKeys("enterPassword"));
+    m_newGame = addAction(QStringLiteral("newGameAction"), tr("&New game"), tableKeys("newGame"));
     m_everything = addAction(QStringLiteral("everythingAction"), tr("E&verything"), {});
-    m_quit = addAction(QStringLiteral("quitAction"), tr("&Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    m_quit = addAction(QStringLiteral("quitAction"), tr("&Quit"), tableKeys("quit"));
 
-    m_undo = addAction(QStringLiteral("undoAction"), tr("&Undo"), usualKeys(QKeySequence::Undo));
+    m_undo = addAction(QStringLiteral("undoAction"), tr("&Undo"), tableKeys("undo", usualKeys(QKeySequence::Undo)));
     // The keys of both conventions, whichever the platform prefers.
-    QList<QKeySequence> redoKeys = usualKeys(QKeySequence::Redo);
-    for (const QKeySequence& key :
-         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
-        if (!redoKeys.contains(key)) {
-            redoKeys << key;
-        }
-    }
-    m_redo = addAction(QStringLiteral("redoAction"), tr("&Redo"), redoKeys);
-    // Not Ctrl+C: that stays the counter boxes' own.
-    m_copyPassword = addAction(QStringLiteral("copyPasswordAction"), tr("&Copy password"),
-                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
-
-    // A focused counter box takes Ctrl+V for itself first, as line edits override paste.
-    m_pastePassword = addAction(QStringLiteral("pastePasswordAction"), tr("&Paste password..."),
-                                {QKeySequence(Qt::CTRL | Qt::Key_V)});
+    m_redo = addAction(QStringLiteral("redoAction"), tr("&Redo"), tableKeys("redo", usualKeys(QKeySequence::Redo)));
+    m_copyPassword = addAction(QStringLiteral("copyPasswordAction"), tr("&Copy password"), tableKeys("copyPassword"));
+    m_pastePassword =
+        addAction(QStringLiteral("pastePasswordAction"), tr("&Paste password..."), tableKeys("pastePassword"));
 
     m_keyboardAccess =
         addAction(QStringLiteral("keyboardAccessAction"), tr("&Keyboard access to pictures and labels"), {});

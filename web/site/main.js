@@ -253,13 +253,27 @@ async function main() {
     model.onChange(refreshMenus);
     refreshMenus();
 
+    // The menu commands' keys, as the model's table gives them ("Ctrl+Shift+Z"): listed in the
+    // shortcut dialog, announced on the menu items and taken from the keyboard.
+    const keyOf = (ctrl, shift, key) => `${ctrl ? 'Ctrl+' : ''}${shift ? 'Shift+' : ''}${key.toUpperCase()}`;
+    const commandOfKey = new Map();
+    const kbd = (text) => Object.assign(document.createElement('kbd'), { textContent: text });
+    $('#shortcutRows').prepend(...facts.shortcuts.map(({ command, label, keys }) => {
+        for (const key of keys) commandOfKey.set(key, command);
+        $(`[data-command="${command}"]`)?.setAttribute('aria-keyshortcuts', keys.map((key) => key.replace('Ctrl', 'Control')).join(' '));
+        const row = document.createElement('tr');
+        const cells = [document.createElement('td'), document.createElement('td')];
+        cells[0].textContent = label;
+        keys.forEach((key, i) => {
+            if (i > 0) cells[1].append(', ');
+            key.split('+').forEach((part, j) => cells[1].append(...(j > 0 ? ['+', kbd(part)] : [kbd(part)])));
+        });
+        row.append(...cells);
+        return row;
+    }));
     document.addEventListener('keydown', (event) => {
-        if (!event.ctrlKey || event.altKey || event.metaKey) return;
-        const key = event.key.toLowerCase();
-        const shortcut = key === 'e' && !event.shiftKey ? 'enterPassword'
-            : key === 'z' && !event.shiftKey ? 'undo'
-                : (key === 'y' && !event.shiftKey) || (key === 'z' && event.shiftKey) ? 'redo'
-                    : key === 'c' && event.shiftKey ? 'copyPassword' : null;
+        if (event.altKey || event.metaKey || event.key.length !== 1) return;
+        const shortcut = commandOfKey.get(keyOf(event.ctrlKey, event.shiftKey, event.key)) ?? null;
         // A dialog's text box keeps its own undo.
         if (shortcut === null || (document.querySelector('dialog[open]') && shortcut !== 'copyPassword')) return;
         event.preventDefault();
