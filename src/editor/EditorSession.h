@@ -17,6 +17,8 @@ public:
     // At most this many characters of a typed or pasted password are kept, so that a huge
     // clipboard or link cannot stall the checks.
     static constexpr std::size_t kEntryLimit = 200;
+    // What "Paste password" says when the clipboard holds no text.
+    static constexpr std::string_view kNothingToPaste = "The clipboard holds no text to paste as a password.";
 
     explicit EditorSession(EditorModel::Clock clock = EditorModel::systemTimeOfDay);
 

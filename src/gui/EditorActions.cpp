@@ -29,7 +29,7 @@ QList<QKeySequence> usualKeys(QKeySequence::StandardKey command)
     return keys;
 }
 
-std::string translatedCaption(std::string_view english)
+std::string translatedSessionText(std::string_view english)
 {
     return QCoreApplication::translate("quandrel::EditorSession", std::string(english).c_str()).toStdString();
 }
@@ -119,8 +119,8 @@ void EditorActions::refresh()
     m_undo->setEnabled(session.history().canUndo());
     m_redo->setEnabled(session.history().canRedo());
     // The session words the captions; the menu adds its mnemonic.
-    m_undo->setText(QLatin1Char('&') + QString::fromStdString(session.undoCaption(translatedCaption)));
-    m_redo->setText(QLatin1Char('&') + QString::fromStdString(session.redoCaption(translatedCaption)));
+    m_undo->setText(QLatin1Char('&') + QString::fromStdString(session.undoCaption(translatedSessionText)));
+    m_redo->setText(QLatin1Char('&') + QString::fromStdString(session.redoCaption(translatedSessionText)));
 }
 
 void EditorActions::openPasswordEntry()
@@ -140,9 +140,9 @@ void EditorActions::pasteIntoPasswordEntry()
     const QString text = QApplication::clipboard()->text();
     if (text.trimmed().isEmpty()) {
         // Window-modal but not blocking, as the window's other notes.
-        auto* box =
-            new QMessageBox(QMessageBox::Information, tr("Paste password"),
-                            tr("The clipboard holds no text to paste as a password."), QMessageBox::Ok, m_window);
+        auto* box = new QMessageBox(QMessageBox::Information, tr("Paste password"),
+                                    QString::fromStdString(translatedSessionText(EditorSession::kNothingToPaste)),
+                                    QMessageBox::Ok, m_window);
         box->setObjectName(QStringLiteral("nothingToPaste"));
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();

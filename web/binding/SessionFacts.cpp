@@ -33,7 +33,7 @@ std::string sessionFactsJson()
     // outcome and %4 the reason.
     const std::string slotPattern = slotMessage("%1", "%2", "%3", "%4");
     return "{\"entryLimit\":" + number(EditorSession::kEntryLimit) + ",\"slotReadLimit\":" + number(kSlotReadLimit) +
-           ",\"slotFileNames\":[" + fileNames +
+           ",\"nothingToPaste\":" + jsonString(EditorSession::kNothingToPaste) + ",\"slotFileNames\":[" + fileNames +
            "],\"initialSlotFile\":" + jsonString(slotFileBytes(initialPassword())) +
            ",\"slotMessage\":" + jsonString(slotPattern) + ",\"couldNotLoad\":" + jsonString(kCouldNotLoad) +
            ",\"couldNotSave\":" + jsonString(kCouldNotSave) + ",\"couldNotCreate\":" + jsonString(kCouldNotCreate) +

@@ -212,7 +212,7 @@ async function main() {
                 return;
             }
             if (text.trim() === '') {
-                showMessage('Paste password', 'The clipboard holds no text to paste as a password.');
+                showMessage('Paste password', facts.nothingToPaste);
                 return;
             }
             entry.open(text);

@@ -3,7 +3,7 @@
 // decides anything, not even what a screen reader calls a control: the model names them as the
 // desktop does.
 
-const kTwipsPerPixel = 15;
+const kTwipsPerPixel = 15; // as src/gui/Twips.h (kTwipsPerPixel) places the desktop's controls
 const kMostGrowth = 1.5; // 16 pixel rows become 24 pixel targets
 // A control's state flags, as web/binding/ControlStates.h (ControlFlag) sets them.
 const kVisible = 1;
