@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/CreditsTiming.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -7,14 +9,15 @@ class QTimer;
 
 namespace quandrel {
 
-// The small credits window ("Form2"): a tall picture that creeps upward, one pixel every
-// 50 ms, until its top passes -930, then rests. Any character key closes and discards it.
+// The small credits window ("Form2"): a tall picture that creeps upward, one pixel a tick, until
+// its top passes the last top (editor/CreditsTiming.h), then rests. Any character key closes
+// and discards it.
 class CreditsWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kTickMilliseconds = 50;
-    static constexpr int kLastTop = -930; // the picture stops once its top is above this
+    static constexpr int kTickMilliseconds = kCreditsTickMilliseconds;
+    static constexpr int kLastTop = kCreditsLastTop;
 
     explicit CreditsWindow(QWidget* parent = nullptr);
 

@@ -1,6 +1,9 @@
 #include "ControlNames.h"
 
 #include "PictureDescriptions.h"
+#include "codec/Alphabets.h"
+#include "codec/Password.h"
+#include "slots/SlotFacts.h"
 
 #include <array>
 #include <cctype>
@@ -82,6 +85,26 @@ std::string lowered(std::string text)
     return text;
 }
 
+// "Password characters 1 to 4: U R 3 Q": each character spelled on its own, as a screen reader
+// would otherwise read the group as a word.
+std::string passwordGroupName(int group, std::string_view password, NamePatternTranslator translate)
+{
+    const std::size_t first = at(group * kGroupSize);
+    const std::string_view characters = first < password.size() ? password.substr(first, kGroupSize) : "";
+    if (characters.size() > 1) {
+        std::string spelled;
+        for (const char c : characters) {
+            spelled += spelled.empty() ? "" : " ";
+            spelled += c;
+        }
+        return filled(
+            translated(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Password characters %1 to %2: %3"), translate),
+            {std::to_string(first + 1), std::to_string(first + characters.size()), spelled});
+    }
+    return filled(translated(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Password character %1: %2"), translate),
+                  {std::to_string(first + 1), characters});
+}
+
 } // namespace
 
 std::string valueRowName(int row, NamePatternTranslator translate)
@@ -130,6 +153,14 @@ std::string fixedControlName(std::string_view name, int index, NamePatternTransl
     if (name == "Image8" && index < 0) {
         return pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "select all"));
     }
+    if (name == "Command2" && within(index, kSlotCount)) {
+        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Save slot %1")),
+                      {std::to_string(index + 1)});
+    }
+    if (name == "Command3" && within(index, kSlotCount)) {
+        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Load slot %1")),
+                      {std::to_string(index + 1)});
+    }
     return {};
 }
 
@@ -156,6 +187,9 @@ std::string stateControlName(std::string_view name, int index, const EditorContr
     if (name == "Label3" && within(index, kWorldCount)) {
         return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "World %1: %2")),
                       {std::to_string(index + 1), worldStateCaption(controls.worldStates[at(index)])});
+    }
+    if (name == "Label6" && within(index, kDisplayGroupCount)) {
+        return passwordGroupName(index, controls.password, translate);
     }
     return {};
 }

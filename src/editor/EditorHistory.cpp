@@ -109,6 +109,14 @@ void EditorHistory::restore(const EditorControls& controls)
     m_restoring = false;
 }
 
+void EditorHistory::clear()
+{
+    m_undo.clear();
+    m_redo.clear();
+    m_pendingStart.reset();
+    m_pendingLabel.clear();
+}
+
 void EditorHistory::undo()
 {
     if (!canUndo()) {

@@ -25,6 +25,8 @@ public:
     bool canRedo() const { return !m_redo.empty(); }
     void undo();
     void redo();
+    // Forgets every step: what came before cannot be undone.
+    void clear();
 
     // The names of the steps undo and redo would take back or do again; empty when none.
     std::string undoLabel() const;

@@ -62,4 +62,23 @@ void ClickablePicture::paintEvent(QPaintEvent*)
     }
 }
 
+void ClickablePicture::keyPressEvent(QKeyEvent* event)
+{
+    Clickable::keyPressEvent(event);
+    handFocusToSuccessor();
+}
+
+void ClickablePicture::handFocusToSuccessor()
+{
+    if (isVisible() || parentWidget() == nullptr) {
+        return;
+    }
+    for (auto* sibling : parentWidget()->findChildren<ClickablePicture*>(Qt::FindDirectChildrenOnly)) {
+        if (sibling != this && sibling->isVisible() && sibling->pos() == pos()) {
+            sibling->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 } // namespace quandrel

@@ -34,8 +34,13 @@ signals:
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // A click that hid this picture showed another in its place (the next shield, the other
+    // warrior): the focus moves there, so that the keys can step it again.
+    void handFocusToSuccessor();
+
     QString m_pictureName;
     QPixmap m_picture;
     bool m_border = false;

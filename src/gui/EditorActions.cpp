@@ -4,11 +4,12 @@
 #include "EditorDocument.h"
 #include "PasswordEntryDialog.h"
 #include "ShortcutListDialog.h"
-#include "editor/Presets.h"
+#include "editor/ShortcutTable.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QWidget>
 
@@ -28,11 +29,30 @@ QList<QKeySequence> usualKeys(QKeySequence::StandardKey command)
     return keys;
 }
 
+std::string translatedSessionText(std::string_view english)
+{
+    return QCoreApplication::translate("quandrel::EditorSession", std::string(english).c_str()).toStdString();
+}
+
+// The command's keys from the shortcut table, after the platform's usual ones for it.
+QList<QKeySequence> tableKeys(std::string_view command, QList<QKeySequence> keys = {})
+{
+    for (const Shortcut& shortcut : editorShortcuts()) {
+        for (const std::string_view key : shortcut.keys) {
+            const QKeySequence sequence(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())),
+                                        QKeySequence::PortableText);
+            if (shortcut.command == command && !key.empty() && !keys.contains(sequence)) {
+                keys << sequence;
+            }
+        }
+    }
+    return keys;
+}
+
 } // namespace
 
 EditorActions::EditorActions(EditorDocument& document, QString slotFolder, QWidget* window)
-    : QObject(window), m_document(document), m_window(window), m_history(document.model()),
-      m_slotFolder(std::move(slotFolder))
+    : QObject(window), m_document(document), m_window(window), m_slotFolder(std::move(slotFolder))
 {
     createActions();
     connectSignals();
@@ -53,29 +73,18 @@ QAction* EditorActions::addAction(const QString& name, const QString& text, cons
 
 void EditorActions::createActions()
 {
-    m_enterPassword = addAction(QStringLiteral("enterPasswordAction"), tr("&Enter password..."),
-                                {QKeySequence(Qt::CTRL | Qt::Key_E)});
-    m_newGame = addAction(QStringLiteral("newGameAction"), tr("&New game"), {QKeySequence(Qt::CTRL | Qt::Key_N)});
+    m_enterPassword =
+        addAction(QStringLiteral("enterPasswordAction"), tr("&Enter password..."), tableKeys("enterPassword"));
+    m_newGame = addAction(QStringLiteral("newGameAction"), tr("&New game"), tableKeys("newGame"));
     m_everything = addAction(QStringLiteral("everythingAction"), tr("E&verything"), {});
-    m_quit = addAction(QStringLiteral("quitAction"), tr("&Quit"), {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    m_quit = addAction(QStringLiteral("quitAction"), tr("&Quit"), tableKeys("quit"));
 
-    m_undo = addAction(QStringLiteral("undoAction"), tr("&Undo"), usualKeys(QKeySequence::Undo));
+    m_undo = addAction(QStringLiteral("undoAction"), tr("&Undo"), tableKeys("undo", usualKeys(QKeySequence::Undo)));
     // The keys of both conventions, whichever the platform prefers.
-    QList<QKeySequence> redoKeys = usualKeys(QKeySequence::Redo);
-    for (const QKeySequence& key :
-         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
-        if (!redoKeys.contains(key)) {
-            redoKeys << key;
-        }
-    }
-    m_redo = addAction(QStringLiteral("redoAction"), tr("&Redo"), redoKeys);
-    // Not Ctrl+C: that stays the counter boxes' own.
-    m_copyPassword = addAction(QStringLiteral("copyPasswordAction"), tr("&Copy password"),
-                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)});
-
-    // A focused counter box takes Ctrl+V for itself first, as line edits override paste.
-    m_pastePassword = addAction(QStringLiteral("pastePasswordAction"), tr("&Paste password..."),
-                                {QKeySequence(Qt::CTRL | Qt::Key_V)});
+    m_redo = addAction(QStringLiteral("redoAction"), tr("&Redo"), tableKeys("redo", usualKeys(QKeySequence::Redo)));
+    m_copyPassword = addAction(QStringLiteral("copyPasswordAction"), tr("&Copy password"), tableKeys("copyPassword"));
+    m_pastePassword =
+        addAction(QStringLiteral("pastePasswordAction"), tr("&Paste password..."), tableKeys("pastePassword"));
 
     m_keyboardAccess =
         addAction(QStringLiteral("keyboardAccessAction"), tr("&Keyboard access to pictures and labels"), {});
@@ -92,12 +101,11 @@ void EditorActions::connectSignals()
 {
     connect(&m_document, &EditorDocument::changed, this, &EditorActions::refresh);
     connect(m_enterPassword, &QAction::triggered, this, &EditorActions::openPasswordEntry);
-    connect(m_newGame, &QAction::triggered, this, [this] { m_document.model().newGame(); });
-    connect(m_everything, &QAction::triggered, this,
-            [this] { m_document.model().applyPreset(everythingPreset(), "Everything"); });
+    connect(m_newGame, &QAction::triggered, this, [this] { m_document.session().newGame(); });
+    connect(m_everything, &QAction::triggered, this, [this] { m_document.session().everything(); });
     connect(m_quit, &QAction::triggered, m_window, &QWidget::close);
-    connect(m_undo, &QAction::triggered, this, [this] { m_history.undo(); });
-    connect(m_redo, &QAction::triggered, this, [this] { m_history.redo(); });
+    connect(m_undo, &QAction::triggered, this, [this] { m_document.session().undo(); });
+    connect(m_redo, &QAction::triggered, this, [this] { m_document.session().redo(); });
     connect(m_copyPassword, &QAction::triggered, this, &EditorActions::copyShownPassword);
     connect(m_pastePassword, &QAction::triggered, this, &EditorActions::pasteIntoPasswordEntry);
     connect(m_keyboardShortcuts, &QAction::triggered, this, &EditorActions::openShortcutList);
@@ -107,18 +115,18 @@ void EditorActions::connectSignals()
 
 void EditorActions::refresh()
 {
-    m_undo->setEnabled(m_history.canUndo());
-    m_redo->setEnabled(m_history.canRedo());
-    const QString undoLabel = QString::fromStdString(m_history.undoLabel());
-    const QString redoLabel = QString::fromStdString(m_history.redoLabel());
-    m_undo->setText(undoLabel.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undoLabel));
-    m_redo->setText(redoLabel.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redoLabel));
+    const EditorSession& session = m_document.session();
+    m_undo->setEnabled(session.history().canUndo());
+    m_redo->setEnabled(session.history().canRedo());
+    // The session words the captions; the menu adds its mnemonic.
+    m_undo->setText(QLatin1Char('&') + QString::fromStdString(session.undoCaption(translatedSessionText)));
+    m_redo->setText(QLatin1Char('&') + QString::fromStdString(session.redoCaption(translatedSessionText)));
 }
 
 void EditorActions::openPasswordEntry()
 {
     if (m_passwordEntry == nullptr) {
-        m_passwordEntry = new PasswordEntryDialog(m_document.model(), m_window);
+        m_passwordEntry = new PasswordEntryDialog(m_document.session(), m_window);
         m_passwordEntry->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_passwordEntry->open();
@@ -132,9 +140,9 @@ void EditorActions::pasteIntoPasswordEntry()
     const QString text = QApplication::clipboard()->text();
     if (text.trimmed().isEmpty()) {
         // Window-modal but not blocking, as the window's other notes.
-        auto* box =
-            new QMessageBox(QMessageBox::Information, tr("Paste password"),
-                            tr("The clipboard holds no text to paste as a password."), QMessageBox::Ok, m_window);
+        auto* box = new QMessageBox(QMessageBox::Information, tr("Paste password"),
+                                    QString::fromStdString(translatedSessionText(EditorSession::kNothingToPaste)),
+                                    QMessageBox::Ok, m_window);
         box->setObjectName(QStringLiteral("nothingToPaste"));
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->open();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "editor/EditorHistory.h"
-
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -50,7 +48,6 @@ private:
 
     EditorDocument& m_document;
     QWidget* m_window;
-    EditorHistory m_history;
     QAction* m_enterPassword = nullptr;
     QAction* m_newGame = nullptr;
     QAction* m_everything = nullptr;

@@ -4,9 +4,9 @@ namespace quandrel {
 
 EditorDocument::EditorDocument(QObject* parent) : QObject(parent)
 {
-    // The model dies with this object, so these two listeners never outlive what they call.
-    m_model.addActionListener([this](const EditorControls& before) { emit actionFinished(before); });
-    m_model.addChangeListener([this] { emit changed(); });
+    // The session dies with this object, so these two listeners never outlive what they call.
+    model().addActionListener([this](const EditorControls& before) { emit actionFinished(before); });
+    model().addChangeListener([this] { emit changed(); });
 }
 
 } // namespace quandrel

@@ -1,21 +1,22 @@
 #pragma once
 
-#include "editor/EditorModel.h"
+#include "editor/EditorSession.h"
 
 #include <QObject>
 
 namespace quandrel {
 
-// The editor model as the window's widgets see it: the model, and its notifications as Qt
-// signals, so that a panel or dialog that dies is disconnected with it.
+// The editing session as the window's widgets see it: the session, and its model's
+// notifications as Qt signals, so that a panel or dialog that dies is disconnected with it.
 class EditorDocument final : public QObject {
     Q_OBJECT
 
 public:
     explicit EditorDocument(QObject* parent = nullptr);
 
-    EditorModel& model() { return m_model; }
-    const EditorModel& model() const { return m_model; }
+    EditorSession& session() { return m_session; }
+    EditorModel& model() { return m_session.model(); }
+    const EditorModel& model() const { return m_session.model(); }
 
 signals:
     // After each outermost handler, with the controls as they were before it; before changed().
@@ -24,7 +25,7 @@ signals:
     void changed();
 
 private:
-    EditorModel m_model;
+    EditorSession m_session;
 };
 
 } // namespace quandrel

@@ -34,7 +34,7 @@ MainWindow::MainWindow(std::filesystem::path slotFolder, QWidget* parent)
 {
     createLayout();
     connectSignals();
-    model().Form_Load();
+    m_document.session().start();
     createMenus();
     placeAtScreenCentre();
 }

@@ -4,7 +4,7 @@
 #include "TypedPassword.h"
 #include "codec/Decoder.h"
 #include "codec/RepairAsTyped.h"
-#include "editor/EditorModel.h"
+#include "editor/EditorSession.h"
 
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -24,7 +24,6 @@ namespace quandrel {
 
 namespace {
 
-constexpr int kLongestInput = 200; // far beyond a password with blanks and dashes
 constexpr int kCorrectionRole = Qt::UserRole;
 constexpr int kVisibleCorrections = 4;
 constexpr int kCorrectionLines = 3;    // a correction's password, what it changes, what it means
@@ -53,7 +52,7 @@ QLabel* addNote(QVBoxLayout* layout, const QString& name, QWidget* parent)
 
 } // namespace
 
-PasswordEntryDialog::PasswordEntryDialog(EditorModel& model, QWidget* parent) : QDialog(parent), m_model(model)
+PasswordEntryDialog::PasswordEntryDialog(EditorSession& session, QWidget* parent) : QDialog(parent), m_session(session)
 {
     createLayout();
     connectSignals();
@@ -74,7 +73,7 @@ void PasswordEntryDialog::createLayout()
     m_input->setObjectName(QStringLiteral("passwordInput"));
     m_input->setAccessibleName(tr("Password"));
     m_input->setFont(fixed);
-    m_input->setMaxLength(kLongestInput);
+    m_input->setMaxLength(static_cast<int>(EditorSession::kEntryLimit));
     // Wide enough for a correction's longest lines, yet never wider than the screen.
     const int wide = m_input->fontMetrics().horizontalAdvance(QString(kWidthInCharacters, QLatin1Char('W')));
     const int screenWidth = screen()->availableGeometry().width() - m_input->fontMetrics().lineSpacing() * 4;
@@ -284,8 +283,7 @@ void PasswordEntryDialog::confirmChecksum(const std::string& password, const QSt
 
 void PasswordEntryDialog::load(const std::string& password)
 {
-    // The same road as a load from a slot file.
-    m_model.loadDecoded(decodeSlotText(password), "Enter password");
+    m_session.enterPassword(password);
     accept();
 }
 

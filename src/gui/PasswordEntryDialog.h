@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace quandrel {
 
-class EditorModel;
+class EditorSession;
 
 // Takes a typed or pasted password, checks it at every keystroke, offers corrections for a
 // mistyped one and loads it into the window the way a slot load does. A password with a wrong
@@ -20,7 +20,7 @@ class PasswordEntryDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    PasswordEntryDialog(EditorModel& model, QWidget* parent);
+    PasswordEntryDialog(EditorSession& session, QWidget* parent);
 
     // Puts a pasted password in the box, checked and with its corrections.
     void setTyped(const QString& text);
@@ -47,7 +47,7 @@ private:
     void load(const std::string& password);
     void useChosenCorrection();
 
-    EditorModel& m_model;
+    EditorSession& m_session;
     QLineEdit* m_input = nullptr;
     QLabel* m_echo = nullptr;
     QLabel* m_length = nullptr;

@@ -1,5 +1,6 @@
 #include "PasswordPanel.h"
 
+#include "AccessibleNames.h"
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
 #include "PasswordExplanation.h"
@@ -14,15 +15,6 @@ namespace quandrel {
 namespace {
 
 // Spelled out, so that a screen reader reads the characters one by one.
-QString spelled(const QString& text)
-{
-    QStringList characters;
-    for (const QChar c : text) {
-        characters << QString(c);
-    }
-    return characters.join(QLatin1Char(' '));
-}
-
 QFont passwordFont(const FontLayout& layout)
 {
     const QString family = layoutText(layout.family);
@@ -84,20 +76,6 @@ void PasswordPanel::markChangedCharacters(const std::string& before)
     }
 }
 
-QString PasswordPanel::spokenGroup(int group) const
-{
-    const int first = PasswordGroupLabel::kCharacters * group + 1;
-    const QString characters =
-        QString::fromStdString(m_document.model().controls().password).mid(first - 1, PasswordGroupLabel::kCharacters);
-    if (characters.size() > 1) {
-        return tr("Password characters %1 to %2: %3")
-            .arg(first)
-            .arg(first + characters.size() - 1)
-            .arg(spelled(characters));
-    }
-    return tr("Password character %1: %2").arg(first).arg(characters);
-}
-
 void PasswordPanel::refresh()
 {
     const PasswordExplanation explanation(m_document.model().controls().password);
@@ -107,7 +85,8 @@ void PasswordPanel::refresh()
         m_groups[g]->setToolTip(explained);
         // A screen reader reads the description as it stands, so it gets the tooltip's words without markup.
         m_groups[g]->setAccessibleDescription(QTextDocumentFragment::fromHtml(explained).toPlainText());
-        m_groups[g]->setAccessibleName(spokenGroup(static_cast<int>(g)));
+        m_groups[g]->setAccessibleName(
+            stateAccessibleName("Label6", static_cast<int>(g), m_document.model().controls()));
     }
 }
 

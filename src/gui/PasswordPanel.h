@@ -25,7 +25,6 @@ private:
     void connectSignals();
     void refresh();
     void markChangedCharacters(const std::string& before);
-    QString spokenGroup(int group) const;
 
     EditorDocument& m_document;
     std::array<PasswordGroupLabel*, kDisplayGroupCount> m_groups{};

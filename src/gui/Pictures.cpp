@@ -1,6 +1,7 @@
 #include "Pictures.h"
 
 #include "Contrast.h"
+#include "editor/ControlRoles.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -23,14 +24,8 @@ constexpr int kFinestRatio = 3;
 // Comfortable reading for text of any size.
 constexpr double kLegibleContrast = 4.5;
 
-// The pictures that are words, drawn in one dark ink.
-const QString kWordPictures[] = {QStringLiteral("objects/noshield"), QStringLiteral("objects/selectall")};
+// The ink of the pictures that are words (see isWordPicture).
 const QColor kInk(28, 28, 32);
-
-bool isWordPicture(const QString& stem)
-{
-    return std::find(std::begin(kWordPictures), std::end(kWordPictures), stem) != std::end(kWordPictures);
-}
 
 // The drawing that keeps its soft edges as alpha, compiled in as a resource beside its ratio's
 // siblings: "objects/object00" at 2 is ":/pictures/objects/object00@2x.png".
@@ -106,7 +101,7 @@ QPixmap loadPicture(const QString& stem, int ratio, const QPalette& palette)
         return {};
     }
     const QColor ink = wordInk(palette);
-    if (isWordPicture(stem) && ink != kInk) {
+    if (isWordPicture(stem.toStdString()) && ink != kInk) {
         // The words keep their soft edges and take the ink that reads on this window.
         QPainter painter(&drawing);
         painter.setCompositionMode(QPainter::CompositionMode_SourceIn);

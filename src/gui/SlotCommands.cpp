@@ -1,11 +1,9 @@
 #include "SlotCommands.h"
 
-#include "codec/Decoder.h"
 #include "codec/Password.h"
 #include "editor/EditorModel.h"
+#include "editor/SlotText.h"
 #include "slots/SlotError.h"
-
-#include <string>
 
 namespace quandrel {
 
@@ -17,20 +15,15 @@ void SlotCommands::Command3_Click(int index)
 {
     const int slot = index + 1;
     m_store.createMissing(initialPassword(), slot);
-    DecodedState decoded;
+    std::string contents;
     try {
-        try {
-            decoded = decodeSlotText(m_store.readField(slot));
-        } catch (const InvalidSymbol& error) {
-            throw SlotError(slot, m_store.describe(slot), "holds no valid password", error.what());
-        }
+        contents = m_store.readContents(slot);
     } catch (const SlotError&) {
         // A load clears the select-all border before it reads, so a failed read leaves it cleared.
         m_model.clearSelectAllBorder();
         throw;
     }
-    // Clearing the border and applying the slot make one action.
-    m_model.loadDecoded(decoded, "Load slot " + std::to_string(slot));
+    loadSlotText(m_model, slot, m_store.describe(slot), contents);
 }
 
 } // namespace quandrel

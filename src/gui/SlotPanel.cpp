@@ -1,5 +1,6 @@
 #include "SlotPanel.h"
 
+#include "AccessibleNames.h"
 #include "ControlPlacement.h"
 #include "ReadableToolTip.h"
 #include "SlotCommands.h"
@@ -30,7 +31,7 @@ void SlotPanel::createLayout()
         const ControlLayout& loadLayout = windowControl("Command3", n);
         auto* load = new QPushButton(layoutText(loadLayout.caption), this);
         placeControl(*load, loadLayout);
-        load->setAccessibleName(tr("Load slot %1").arg(slot));
+        load->setAccessibleName(fixedAccessibleName("Command3", n));
         setReadableToolTip(*load, tr("Load the password saved in %1. Missing slot files are first created holding a "
                                      "new game, so a slot never saved loads a new game.")
                                       .arg(file));
@@ -39,7 +40,7 @@ void SlotPanel::createLayout()
         const ControlLayout& saveLayout = windowControl("Command2", n);
         auto* save = new QPushButton(layoutText(saveLayout.caption), this);
         placeControl(*save, saveLayout);
-        save->setAccessibleName(tr("Save slot %1").arg(slot));
+        save->setAccessibleName(fixedAccessibleName("Command2", n));
         setReadableToolTip(*save, tr("Save the password to %1, replacing what the slot held.").arg(file));
         m_saveButtons[static_cast<std::size_t>(n)] = save;
     }

@@ -31,8 +31,6 @@ private:
     // Runs a save or load, and tells the user what failed, if anything.
     void runSlotCommand(const std::function<void()>& command);
 
-    static constexpr int kSlotCount = SlotStore::kSlotCount;
-
     SlotCommands& m_commands;
     std::array<QPushButton*, kSlotCount> m_loadButtons{};
     std::array<QPushButton*, kSlotCount> m_saveButtons{};

@@ -28,6 +28,8 @@ TEST(ControlNamesTest, FixedNamesAsTheWindowReadsThem)
         {"Image4", kFirstShieldPicture, "shield: " + std::string(describeShield(1))},
         {"Image4", kNoShieldPicture, "No shield"},
         {"Image8", -1, "select all"},
+        {"Command2", 0, "Save slot 1"},
+        {"Command3", 4, "Load slot 5"},
         // Named by their state, or by nothing of their own, or out of range.
         {"Image4", 0, ""},
         {"Label3", 0, ""},
@@ -35,6 +37,7 @@ TEST(ControlNamesTest, FixedNamesAsTheWindowReadsThem)
         {"Text1", 3, ""},
         {"Check1", -1, ""},
         {"Image4", kNoShieldPicture + 1, ""},
+        {"Command2", 5, ""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(fixedControlName(c.name, c.index), c.expected) << c.name << "(" << c.index << ")";
@@ -55,6 +58,10 @@ TEST(ControlNamesTest, StateNamesFollowTheControls)
     EXPECT_EQ(stateControlName("Label3", 2, controls), "World 3: Open");
     EXPECT_EQ(stateControlName("Image4", kFirstShieldPicture, controls), "");
     EXPECT_EQ(stateControlName("Label3", kWorldCount, controls), "");
+    // The password's groups, each character spelled; the last group holds one.
+    controls.password = std::string(40, 'A') + "UR3QX";
+    EXPECT_EQ(stateControlName("Label6", 10, controls), "Password characters 41 to 44: U R 3 Q");
+    EXPECT_EQ(stateControlName("Label6", 11, controls), "Password character 45: X");
 }
 
 // A translation may reorder the arguments; an argument's own "%2" is never taken for one.

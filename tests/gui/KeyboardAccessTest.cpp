@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -26,6 +27,8 @@ private slots:
     void offByDefault();
     void tabReachesPicturesAndLabelsInReadingOrder();
     void spaceAndEnterClickTheFocusedControl();
+    void focusStaysOnTheSteppedPlace_data();
+    void focusStaysOnTheSteppedPlace();
     void arrowsMoveWithinAPanel_data();
     void arrowsMoveWithinAPanel();
     void settingIsRememberedAndCanBeTurnedOnForOneRun();
@@ -106,6 +109,43 @@ void KeyboardAccessTest::spaceAndEnterClickTheFocusedControl()
     world->setFocus(Qt::TabFocusReason);
     QTest::keyClick(world, Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(world->accessibleName(), QStringLiteral("World 1: Active"));
+}
+
+void KeyboardAccessTest::focusStaysOnTheSteppedPlace_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::newRow("shield place") << QByteArray("Image4") << kFirstShieldPicture << kNoShieldPicture;
+    QTest::newRow("warriors") << QByteArray("Image5") << 0 << kWarriorPictureCount - 1;
+}
+
+// Each Enter steps the place; a picture it shows in place of the focused one takes the focus.
+void KeyboardAccessTest::focusStaysOnTheSteppedPlace()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(int, first);
+    QFETCH(int, last);
+    turnOn();
+    const auto shown = [&] {
+        QStringList names;
+        for (int index = first; index <= last; ++index) {
+            if (control(indexed(name.constData(), index))->isVisible()) {
+                names << indexed(name.constData(), index);
+            }
+        }
+        return names;
+    };
+    QWidget* focused = control(shown().constFirst());
+    focused->setFocus(Qt::TabFocusReason);
+    for (int press = 1; press <= 3; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QWidget* now = QApplication::focusWidget();
+        QVERIFY2(now != nullptr && shown().contains(now->objectName()),
+                 qPrintable(QStringLiteral("press %1 left the focus on %2")
+                                .arg(press)
+                                .arg(now != nullptr ? now->objectName() : QStringLiteral("nothing"))));
+    }
 }
 
 void KeyboardAccessTest::arrowsMoveWithinAPanel_data()

@@ -82,7 +82,8 @@ void SlotPanelTest::failuresAreShownAndLoseNothing_data()
 
     QTest::newRow("empty slot") << QByteArray() << false << QStringLiteral("could not load: the file is empty");
     QTest::newRow("bad symbol") << QByteArray("UR3QUZ\r\n") << false
-                                << QStringLiteral("holds no valid password: position 6: 'Z'");
+                                << QStringLiteral(
+                                       "holds no valid password: character 6 is 'Z', which no password has there");
     QTest::newRow("a directory") << QByteArray() << true << QStringLiteral("it is a directory, not a file");
 }
 

@@ -58,7 +58,7 @@ TEST_F(SlotCommandsTest, SaveThenLoadGivesBackTheStateAndTheBytes)
         const GameState state = test::randomState(rng);
         showState(state);
         commands.Command2_Click(slot);
-        EXPECT_EQ(directory.read(SlotStore::fileName(slot + 1)), encodePassword(state) + "\r\n");
+        EXPECT_EQ(directory.read(slotFileName(slot + 1)), encodePassword(state) + "\r\n");
 
         EditorModel fresh;
         fresh.Form_Load();
@@ -121,7 +121,7 @@ TEST_F(SlotCommandsTest, FailedLoadsSayWhyAndKeepTheState)
         {"directory", [](const auto& dir) { std::filesystem::create_directory(dir.path() / "sgame02.txt"); },
          "could not load: it is a directory, not a file"},
         {"bad symbol", [](const auto& dir) { dir.write("sgame02.txt", "UR3QuR5F\r\n"); },
-         "holds no valid password: position 5: 'u' is not a symbol there"},
+         "holds no valid password: character 5 is 'u', which no password has there"},
         {"device", [](const auto& dir) { std::filesystem::create_symlink("/dev/null", dir.path() / "sgame02.txt"); },
          "could not load: it is not a regular file"},
     };

@@ -62,9 +62,9 @@ TEST(SlotFaults, DamagedSlotsGiveAClearErrorOrADefinedResult)
              writeBytes(slot, std::string("\x89PNG\r\n\x1a\n", 8) + std::string(4096, '\xff'));
              ASSERT_EQ(::truncate(slot.c_str(), 100 * 1024 * 1024), 0);
          },
-         "holds no valid password: position 1: \\x89 is not a symbol there", ""},
+         "holds no valid password: character 1 is \\x89, which no password has there", ""},
         {"NUL bytes", [](const auto& slot) { writeBytes(slot, std::string("UR3Q\0\0\0\0\r\n", 10)); },
-         "holds no valid password: position 5: \\x00 is not a symbol there", ""},
+         "holds no valid password: character 5 is \\x00, which no password has there", ""},
         {"only a line end", [](const auto& slot) { writeBytes(slot, "\r\n"); }, "", kZeroState},
         {"a first field of 10,000 characters",
          [&password](const auto& slot) { writeBytes(slot, password + std::string(10000 - 45, 'U') + "\r\n"); }, "",

@@ -1,5 +1,6 @@
 #include "codec/Password.h"
 #include "slots/SlotError.h"
+#include "slots/SlotField.h"
 #include "slots/SlotStore.h"
 #include "slots/SlotTemporaries.h"
 #include "support/TemporaryDirectory.h"
@@ -27,7 +28,7 @@ TEST(SlotFileCreation, ConcurrentCreatorsNeverShowAPartSlot)
             start.arrive_and_wait();
             try {
                 store.createMissing(expected, 1);
-                result = store.readField(1);
+                result = firstSlotField(store.readContents(1)).value_or("");
             } catch (const SlotError& error) {
                 result = error.what();
             }

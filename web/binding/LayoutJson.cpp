@@ -2,6 +2,7 @@
 
 #include "JsonText.h"
 #include "editor/ControlNames.h"
+#include "editor/ControlRoles.h"
 #include "editor/EditorControls.h"
 #include "editor/PictureDescriptions.h"
 #include "editor/WindowLayout.h"
@@ -71,6 +72,7 @@ std::string windowLayoutJson()
                 ",\"tabIndex\":" + std::to_string(c.tabIndex) +
                 ",\"centred\":" + boolean(c.alignment == TextAlignment::Centre) +
                 ",\"wordWrap\":" + boolean(c.wordWrap) + ",\"maxLength\":" + std::to_string(c.maxLength) +
+                ",\"roles\":" + std::to_string(controlRoles(c)) +
                 ",\"description\":" + jsonString(pictureDescription(c)) +
                 ",\"accessibleName\":" + jsonString(fixedControlName(c.name, c.index)) + "}";
     }

@@ -1,16 +1,17 @@
-// The credits window: its picture creeps up one pixel every 50 ms until its top passes -930;
-// any character key closes it.
-const kTickMilliseconds = 50;
-const kLastTop = -930;
+// The credits window: its picture creeps up one pixel a tick until its top passes the last top,
+// with the tick and the last top as the model gives them (facts); any character key closes it.
+import { openDialog } from './dialogs.js';
 
 export class CreditsWindow {
     #dialog;
     #picture;
     #timer = 0;
     #top = 0;
+    #facts;
 
-    constructor(dialog) {
+    constructor(dialog, facts) {
         this.#dialog = dialog;
+        this.#facts = facts;
         this.#picture = dialog.querySelector('img');
         dialog.addEventListener('keydown', (event) => {
             if (event.key.length === 1) this.close();
@@ -23,10 +24,10 @@ export class CreditsWindow {
         if (!this.#picture.getAttribute('src')) this.#picture.src = 'credits/credits.gif';
         this.#top = 0;
         this.#picture.style.top = '0px';
-        if (!this.#dialog.open) this.#dialog.showModal();
+        openDialog(this.#dialog);
         this.#dialog.focus(); // it holds nothing focusable, and its keys close it
         this.#stop();
-        this.#timer = setInterval(() => this.#tick(), kTickMilliseconds);
+        this.#timer = setInterval(() => this.#tick(), this.#facts.creditsTickMilliseconds);
     }
 
     close() {
@@ -36,7 +37,7 @@ export class CreditsWindow {
     #tick() {
         this.#top -= 1;
         this.#picture.style.top = `${this.#top}px`;
-        if (this.#top < kLastTop) this.#stop();
+        if (this.#top < this.#facts.creditsLastTop) this.#stop();
     }
 
     #stop() {

@@ -1,5 +1,7 @@
 // The "Enter password" dialog: the model judges what is typed and words what it finds; the
 // dialog draws that and offers the model's corrections, best first.
+import { openDialog } from './dialogs.js';
+
 const kMarkElement = { invalid: 'mark', surplus: 's' };
 
 function paragraph(element, text) {
@@ -18,6 +20,7 @@ export class EntryDialog {
         this.#model = model;
         this.#dialog = dialog;
         this.#input = dialog.querySelector('#entryInput');
+        this.#input.maxLength = model.facts.entryLimit;
         this.#input.addEventListener('input', () => this.#judge());
         dialog.querySelector('#entryLoad').addEventListener('click', () => this.#load());
         this.#input.addEventListener('keydown', (event) => {
@@ -29,9 +32,9 @@ export class EntryDialog {
     }
 
     open(typed = '') {
-        this.#input.value = typed.slice(0, 200);
+        this.#input.value = typed.slice(0, this.#model.facts.entryLimit);
         this.#judge();
-        if (!this.#dialog.open) this.#dialog.showModal();
+        openDialog(this.#dialog);
         this.#input.focus();
     }
 

@@ -3,16 +3,24 @@
 import createQuandrel from './quandrel.js';
 
 // The codec reads single bytes: a character beyond ASCII stands as '?', which no place accepts.
-const asBytes = (text) => text.replace(/[^\x00-\x7f]/gu, '?');
+// Cut first, so that no text of any length is copied into the module whole: the module reads no
+// more than the longest text it takes (facts.slotReadLimit) of any argument.
+const asBytes = (text, limit) => String(text).slice(0, limit).replace(/[^\x00-\x7f]/gu, '?');
 
 export class EditorModel {
     #api;
     #listeners = [];
 
+    #facts;
+
     constructor(module) {
         const f = (name, result, args = []) => module.cwrap(name, result, args);
         this.#api = {
             start: f('qp_start', null),
+            facts: f('qp_facts', 'string'),
+            slotFile: f('qp_slot_file', 'string'),
+            slotTextProblem: f('qp_slot_text_problem', 'string', ['number', 'string', 'string']),
+            openLink: f('qp_open_link', 'string', ['string']),
             snapshot: f('qp_snapshot', 'string'),
             changes: f('qp_changes', 'string'),
             password: f('qp_password', 'string'),
@@ -29,9 +37,20 @@ export class EditorModel {
             undo: f('qp_undo', null),
             redo: f('qp_redo', null),
             history: f('qp_history', 'string'),
-            initialPassword: f('qp_initial_password', 'string'),
             timeCodec: f('qp_time_codec', 'number', ['number', 'number']),
         };
+        this.#facts = JSON.parse(this.#api.facts());
+    }
+
+    // The limits, slot files and slot messages, as the desktop has them.
+    get facts() {
+        return this.#facts;
+    }
+    #typed(text) {
+        return asBytes(text, this.#facts.entryLimit);
+    }
+    #slotBytes(text) {
+        return asBytes(text, this.#facts.slotReadLimit);
     }
 
     onChange(listener) {
@@ -62,16 +81,21 @@ export class EditorModel {
     history() {
         return JSON.parse(this.#api.history());
     }
-    initialPassword() {
-        return this.#api.initialPassword();
+    // The bytes of a slot file that holds the shown password.
+    slotFile() {
+        return this.#api.slotFile();
+    }
+    // Why a file's contents would not load into the slot; '' when they would.
+    slotTextProblem(slot, fileName, contents) {
+        return this.#api.slotTextProblem(slot, this.#typed(fileName), this.#slotBytes(contents));
     }
     // The entry dialog's judgement of what is typed: marks, sentences and ranked corrections.
     checkPassword(typed) {
-        return JSON.parse(this.#api.checkPassword(typed));
+        return JSON.parse(this.#api.checkPassword(this.#typed(typed)));
     }
     // A chosen correction with the player's blanks and dashes kept.
     repairAsTyped(typed, repaired) {
-        return this.#api.repairAsTyped(typed, repaired);
+        return this.#api.repairAsTyped(this.#typed(typed), this.#typed(repaired));
     }
 
     // For the speed benchmark: milliseconds for `count` encodings of the shown state, or
@@ -85,7 +109,7 @@ export class EditorModel {
     }
     // False when the control takes no clicks.
     click(control) {
-        return this.#changed(this.#api.click(control) === 1);
+        return this.#changed(this.#api.click(this.#typed(control)) === 1);
     }
     // The key code the box inserts (0: it must discard the key) and whether the trigger word is
     // complete.
@@ -95,14 +119,18 @@ export class EditorModel {
     }
     // False when the model refuses the text: the box must show the model's text again.
     textChange(box, text) {
-        return this.#changed(this.#api.textChange(box, asBytes(text)) === 1);
+        return this.#changed(this.#api.textChange(box, this.#typed(text)) === 1);
     }
     // Empty on success, else the message to show.
     loadSlot(slot, contents) {
-        return this.#changed(this.#api.loadSlot(slot, asBytes(contents)));
+        return this.#changed(this.#api.loadSlot(slot, this.#slotBytes(contents)));
     }
     enterPassword(password) {
-        return this.#changed(this.#api.enterPassword(asBytes(password)));
+        return this.#changed(this.#api.enterPassword(this.#typed(password)));
+    }
+    // A password from the page's address: no step to undo.
+    openLink(password) {
+        return this.#changed(this.#api.openLink(this.#typed(password)));
     }
     newGame() {
         return this.#changed(this.#api.newGame());

@@ -1,12 +1,8 @@
-// The five save slots in the browser's storage, each holding the bytes of the desktop's slot
-// file (the password and CR LF), so that a slot moves between the two as a file.
-const kSlotCount = 5;
-const kReadLimit = 64 * 1024; // as much of a slot file as the desktop reads
+// The save slots in the browser's storage, each holding the bytes of the desktop's slot file, so
+// that a slot moves between the two as a file. The model names the slots, words the messages
+// and gives the bytes (model.facts); this module only keeps them.
 
 export class SlotError extends Error {}
-
-export const slotFileName = (slot) => `sgame0${slot}.txt`;
-export const slotFileBytes = (password) => `${password}\r\n`;
 
 // Why the storage refused, in the player's words.
 function storageReason(error) {
@@ -16,50 +12,69 @@ function storageReason(error) {
 
 export class SlotStore {
     #storage;
+    #facts;
 
     // `storage` is window.localStorage, or null where the browser refuses it.
-    constructor(storage) {
+    constructor(storage, facts) {
         this.#storage = storage;
+        this.#facts = facts;
     }
 
-    static open() {
+    static open(facts) {
         try {
-            return new SlotStore(window.localStorage);
+            return new SlotStore(window.localStorage, facts);
         } catch {
-            return new SlotStore(null);
+            return new SlotStore(null, facts);
         }
+    }
+
+    get count() {
+        return this.#facts.slotFileNames.length;
+    }
+
+    fileName(slot) {
+        return this.#facts.slotFileNames[slot - 1];
+    }
+
+    // "Slot 2 (sgame02.txt): could not save: REASON", as the model words it; `place` names the
+    // file when it is not the slot's own.
+    message(slot, what, reason, place = this.fileName(slot)) {
+        const parts = { 1: String(slot), 2: place, 3: what, 4: reason };
+        return this.#facts.slotMessage.replace(/%([1-4])/gu, (_, n) => parts[n]);
     }
 
     #key(slot) {
-        return `quandrel/${slotFileName(slot)}`;
+        return `quandrel/${this.fileName(slot)}`;
     }
 
     #need(slot, what) {
-        if (this.#storage === null) {
-            throw new SlotError(`Slot ${slot} (${slotFileName(slot)}): ${what}: ${storageReason(null)}`);
-        }
+        if (this.#storage === null) throw new SlotError(this.message(slot, what, storageReason(null)));
     }
 
     save(slot, contents) {
-        this.#need(slot, 'could not save');
+        this.#write(slot, contents, this.#facts.couldNotSave);
+    }
+
+    #write(slot, contents, what) {
+        this.#need(slot, what);
         try {
             this.#storage.setItem(this.#key(slot), contents);
         } catch (error) {
-            throw new SlotError(`Slot ${slot} (${slotFileName(slot)}): could not save: ${storageReason(error)}`);
+            throw new SlotError(this.message(slot, what, storageReason(error)));
         }
         // Some browsers drop a write without a word when the storage is full; read it back.
         if (this.#storage.getItem(this.#key(slot)) !== contents) {
-            throw new SlotError(`Slot ${slot} (${slotFileName(slot)}): could not save: ${storageReason({ name: 'QuotaExceededError' })}`);
+            throw new SlotError(this.message(slot, what, storageReason({ name: 'QuotaExceededError' })));
         }
     }
 
-    // Creates each missing slot holding `contents`, as a desktop load creates missing slot files:
-    // only the chosen slot must be there afterwards.
-    createMissing(contents, chosen) {
-        for (let slot = 1; slot <= kSlotCount; ++slot) {
+    // Creates each missing slot as a new slot file, as a desktop load creates missing slot
+    // files: only the chosen slot must be there afterwards.
+    createMissing(chosen) {
+        for (let slot = 1; slot <= this.count; ++slot) {
             if (this.read(slot) !== null) continue;
             try {
-                this.save(slot, contents);
+                this.#write(slot, this.#facts.initialSlotFile, this.#facts.couldNotCreate);
             } catch (error) {
                 if (slot === chosen) throw error;
             }
@@ -76,12 +91,10 @@ export class SlotStore {
         }
     }
 
+    // The bytes a load reads of the chosen slot, after creating the missing slots.
     readChosen(slot) {
-        this.#need(slot, 'could not load');
-        const contents = this.read(slot);
-        if (contents === null) {
-            throw new SlotError(`Slot ${slot} (${slotFileName(slot)}): could not load: the slot is missing`);
-        }
-        return contents.slice(0, kReadLimit);
+        this.createMissing(slot);
+        this.#need(slot, this.#facts.couldNotLoad);
+        return (this.read(slot) ?? '').slice(0, this.#facts.slotReadLimit);
     }
 }

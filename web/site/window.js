@@ -3,18 +3,20 @@
 // decides anything, not even what a screen reader calls a control: the model names them as the
 // desktop does.
 
-const kTwipsPerPixel = 15;
+const kTwipsPerPixel = 15; // as src/gui/Twips.h (kTwipsPerPixel) places the desktop's controls
 const kMostGrowth = 1.5; // 16 pixel rows become 24 pixel targets
-const kClickable = new Set(['Image4', 'Image5', 'Image8', 'Label3']);
+// A control's state flags, as web/binding/ControlStates.h (ControlFlag) sets them.
 const kVisible = 1;
 const kBorder = 2;
 const kChecked = 4;
 const kRedText = 8;
+// A control's roles in the layout, as src/editor/ControlRoles.h (ControlRole) sets them.
+const kClickable = 1;
+const kPressable = 2;
+const kWordPicture = 4;
+const has = (control, role) => (control.roles & role) !== 0;
 
 const px = (twips) => `${twips / kTwipsPerPixel}px`;
-
-// The pictures that are words, drawn in one dark ink: on a dark window they take a light one.
-const kWordPictures = new Set(['objects/noshield', 'objects/selectall']);
 
 // The files of the picture "objects/object00": the drawing that keeps its soft edges as alpha,
 // so that it lies on a window of any colour, with its 2x and 3x drawings.
@@ -34,7 +36,8 @@ function picture(control) {
     image.height = control.rect[3] / kTwipsPerPixel;
     image.alt = '';
     image.draggable = false;
-    image.classList.toggle('words', kWordPictures.has(control.picture));
+    // Words drawn in one dark ink: on a dark window they take a light one.
+    image.classList.toggle('words', has(control, kWordPicture));
     return image;
 }
 
@@ -53,11 +56,11 @@ function createElement(control) {
         break;
     }
     case 'Label':
-        element = document.createElement(kClickable.has(control.name) ? 'button' : 'span');
+        element = document.createElement(has(control, kClickable) ? 'button' : 'span');
         element.textContent = control.caption;
         break;
     case 'Picture':
-        if (kClickable.has(control.name)) {
+        if (has(control, kClickable)) {
             element = document.createElement('button');
             element.append(picture(control));
         } else {
@@ -103,7 +106,10 @@ function createElement(control) {
     if (element.tagName === 'IMG') {
         element.alt = name;
     } else if (name !== '' && control.kind !== 'Frame' && control.kind !== 'Form') {
-        element.setAttribute('aria-label', name);
+        // A shown caption stays the name, so that a spoken command finds it ("Savegame 1"); the
+        // model's name ("Save slot 1") then describes it.
+        const caption = control.caption.trim();
+        element.setAttribute(caption !== '' && !name.includes(caption) ? 'aria-description' : 'aria-label', name);
     }
     if (control.description) element.title = control.description;
     return element;
@@ -160,10 +166,10 @@ export class MainWindow {
     }
 
     #connect(control, element) {
-        const { name, index } = control;
+        const { index } = control;
         if (control.kind === 'TextBox') {
             this.#connectCounter(index, element);
-        } else if (kClickable.has(name) || control.kind === 'OptionButton' || name === 'Command1') {
+        } else if (has(control, kClickable)) {
             element.addEventListener('click', () => this.#model.click(control.control));
         }
     }
@@ -198,6 +204,7 @@ export class MainWindow {
 
     // Draws the controls the model changed since the last drawing, or every control.
     refresh({ all = false } = {}) {
+        const focused = document.activeElement;
         const states = all ? this.#model.snapshot() : this.#model.changes();
         for (const [control, [text, flags, name]] of Object.entries(states)) {
             const entry = this.#controls.get(control);
@@ -214,12 +221,28 @@ export class MainWindow {
             } else if (text !== null && element.textContent !== text) {
                 element.textContent = text;
             }
-            if ((layout.name === 'Image4' && layout.index < 37) || layout.name === 'Image8') {
+            if (has(layout, kPressable)) {
                 const pressed = String((flags & kBorder) !== 0);
                 if (element.getAttribute('aria-pressed') !== pressed) element.setAttribute('aria-pressed', pressed);
             }
             // Only what changed, so that a click redraws a few nodes and not the whole window.
             if (name !== null && element.getAttribute('aria-label') !== name) element.setAttribute('aria-label', name);
+        }
+        this.#keepFocus(focused);
+    }
+
+    // A picture that hid while it had the focus (a shield or warrior stepped on) hands the focus
+    // to the picture shown in its place, so that the keyboard can step it again.
+    #keepFocus(focused) {
+        const control = focused?.dataset?.control;
+        const was = control === undefined ? undefined : this.#controls.get(control);
+        if (was === undefined || !was.element.hidden) return;
+        const [left, top] = was.layout.rect;
+        for (const { layout, element } of this.#controls.values()) {
+            if (!element.hidden && layout.frame === was.layout.frame && layout.rect[0] === left && layout.rect[1] === top) {
+                element.focus();
+                return;
+            }
         }
     }
 }

@@ -130,6 +130,9 @@ test('slots survive a reload, download as the desktop\'s file and open from one'
     await page.waitForSelector('#slotDialog[open]');
     assert.equal(await page.$eval('#slotNumber', (s) => s.value), '5');
     await page.click('#slotOk');
+    // The load above created slot 5 with the first password: replacing it is asked first.
+    await page.waitForSelector('#replaceDialog[open]');
+    await page.click('#replaceOk');
     await page.waitForFunction((p) => [...document.querySelectorAll('[data-control^="Label6("]')].map((l) => l.textContent).join('') === p, {}, everything);
     await rm(downloads, { recursive: true, force: true });
     await context.close();
@@ -165,6 +168,93 @@ test('a share link opens its state; one that does not check opens the entry dial
     await broken.page.waitForSelector('#entryDialog:not([open])');
     assert.equal(await shownPassword(broken.page), password);
     await broken.context.close();
+});
+
+test('undo at the start takes nothing back, and a save then holds the whole password', { timeout: 60000 }, async () => {
+    const { page, context } = await openPage(chromium.browser, url);
+    const start = await shownPassword(page);
+    assert.equal(await page.$eval('[data-command="undo"]', (b) => b.disabled), true);
+    await page.keyboard.down('Control');
+    await page.keyboard.press('z');
+    await page.keyboard.up('Control');
+    assert.equal(await shownPassword(page), start);
+    await page.click(control('Command2(4)'));
+    assert.equal(await page.evaluate(() => localStorage.getItem('quandrel/sgame05.txt')), `${start}\r\n`);
+    await page.reload();
+    await page.waitForSelector('html[data-ready="true"]');
+    await menu(page, 'everything');
+    await page.click(control('Command3(4)'));
+    assert.equal(await shownPassword(page), start);
+    await context.close();
+});
+
+test('no link stops the page: a bad escape is read as typed, a huge one is cut first', { timeout: 120000 }, async () => {
+    const links = [
+        { name: 'a stray percent', hash: 'UR3Q%', typed: 'UR3Q%' },
+        { name: 'an escape cut short', hash: '%E0%A4%A', typed: '%E0%A4%A' },
+        { name: 'about 1.3 MB', hash: 'UR3Q'.repeat(330000), typed: 'UR3Q'.repeat(50) },
+    ];
+    for (const link of links) {
+        const { page, context } = await openPage(chromium.browser, `${url}#${link.hash}`);
+        await page.waitForSelector('#entryDialog[open]');
+        assert.equal(await page.$eval('#entryInput', (input) => input.value), link.typed, link.name);
+        await page.click('#entryDialog button[value="cancel"]');
+        // The window still works, and a bad address typed later throws nothing either.
+        await page.click(control('Image4(2)'));
+        const shown = await shownPassword(page);
+        assert.equal(shown.length, 45, link.name);
+        await page.waitForFunction((p) => location.hash === `#${p}`, {}, shown);
+        await page.evaluate(() => { location.hash = '%E0%A4%A'; });
+        await page.waitForSelector('#entryDialog[open]');
+        await context.close();
+    }
+});
+
+test('a file that holds no password never reaches its slot', { timeout: 120000 }, async () => {
+    const { page, context } = await openPage(chromium.browser, url);
+    await menu(page, 'everything');
+    const kept = await shownPassword(page);
+    await page.click(control('Command2(1)'));
+    const folder = await mkdtemp(join(tmpdir(), 'quandrel-files-'));
+    const files = [
+        { name: 'picture.png', bytes: Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0, 0, 0, 13]), says: 'holds no valid password' },
+        { name: 'letter.txt', bytes: Buffer.from('Dear diary, today the weather was fine.\n'), says: 'holds no valid password' },
+        { name: 'empty.txt', bytes: Buffer.alloc(0), says: 'the file is empty' },
+        { name: 'huge.txt', bytes: Buffer.alloc(10 * 1024 * 1024, 'A'), says: 'too big' },
+    ];
+    for (const file of files) {
+        const path = join(folder, file.name);
+        await writeFile(path, file.bytes);
+        const [chooser] = await Promise.all([page.waitForFileChooser(), menu(page, 'openSlotFile')]);
+        await chooser.accept([path]);
+        await page.waitForSelector('#slotDialog[open]');
+        await page.select('#slotNumber', '2');
+        await page.click('#slotOk');
+        await page.waitForSelector('#messageDialog[open]');
+        const message = await page.$eval('#messageText', (p) => p.textContent);
+        assert.ok(message.includes(file.says) && message.includes(file.name), `${file.name}: ${message}`);
+        assert.ok(!/could not save|storage|position \d+ in its group/u.test(message), `${file.name}: ${message}`);
+        await page.click('#messageDialog button');
+        assert.equal(await page.evaluate(() => localStorage.getItem('quandrel/sgame02.txt')), `${kept}\r\n`, file.name);
+    }
+    await rm(folder, { recursive: true, force: true });
+    await context.close();
+});
+
+test('Enter steps the shield place, and the focus stays on the picture it shows', { timeout: 60000 }, async () => {
+    const { page, context } = await openPage(chromium.browser, url);
+    const shownShield = () => page.$$eval('[data-control^="Image4("]', (pictures) => pictures
+        .filter((p) => Number(p.dataset.control.slice(7, -1)) >= 37 && !p.hidden).map((p) => p.dataset.control));
+    const [first] = await shownShield();
+    await page.focus(control(first));
+    const before = await shownPassword(page);
+    for (let press = 1; press <= 3; ++press) {
+        await page.keyboard.press('Enter');
+        const focused = await page.evaluate(() => document.activeElement?.dataset.control ?? document.activeElement?.tagName);
+        assert.deepEqual([focused], await shownShield(), `press ${press}`);
+    }
+    assert.notEqual(await shownPassword(page), before);
+    await context.close();
 });
 
 test('the trigger word typed into a counter box opens the credits window; a key closes it', { timeout: 60000 }, async () => {

@@ -8,7 +8,7 @@
 
 namespace quandrel {
 
-std::string readFirstField(const std::filesystem::path& path)
+std::string readSlotContents(const std::filesystem::path& path)
 {
     std::string contents;
     try {
@@ -28,9 +28,14 @@ std::string readFirstField(const std::filesystem::path& path)
     } catch (const std::system_error& error) {
         throw SlotReadError(error.code().message());
     }
-    std::optional<std::string> field = firstSlotField(contents);
+    return contents;
+}
+
+std::string readFirstField(const std::filesystem::path& path)
+{
+    std::optional<std::string> field = firstSlotField(readSlotContents(path));
     if (!field) {
-        throw SlotReadError("the file is empty");
+        throw SlotReadError(std::string(kEmptySlot));
     }
     return *std::move(field);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SlotFacts.h"
+
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -12,11 +14,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Bytes of a slot file that a read looks at, at the most: the first field is all it needs.
-inline constexpr std::size_t kSlotReadLimit = 64 * 1024;
-
 // The first field of a slot file (blanks skipped, up to a comma or the line end, quotes
 // removed). Only regular files are read, and only their first kSlotReadLimit bytes.
 std::string readFirstField(const std::filesystem::path& path);
+
+// The bytes of a slot file that a load reads: up to the first line end, at most kSlotReadLimit.
+// Only regular files are read.
+std::string readSlotContents(const std::filesystem::path& path);
 
 } // namespace quandrel

@@ -5,6 +5,7 @@
 #include "platform/FileStatus.h"
 #include "platform/OutputFile.h"
 #include "platform/ProtectedLinks.h"
+#include "slots/SlotFacts.h"
 
 namespace quandrel {
 
@@ -39,8 +40,9 @@ fs::path resolveLinks(fs::path path)
             return path;
         }
         if (!platform::mayFollowLink(path)) {
-            throw SlotWriteError("could not save", "it is a symbolic link that another user may have made in a shared "
-                                                   "folder, so it is not followed");
+            throw SlotWriteError(std::string(kCouldNotSave),
+                                 "it is a symbolic link that another user may have made in a shared "
+                                 "folder, so it is not followed");
         }
         const fs::path target = fs::read_symlink(path);
         path = target.is_absolute() ? target : path.parent_path() / target;
@@ -75,7 +77,7 @@ void writeInPlace(const fs::path& file, std::string_view bytes, const WriteFault
     try {
         output.emplace(platform::OutputFile::openExisting(file));
     } catch (const std::system_error& error) {
-        throw SlotWriteError("could not save", reasonOf(error));
+        throw SlotWriteError(std::string(kCouldNotSave), reasonOf(error));
     }
     std::size_t written = 0;
     try {
@@ -129,7 +131,7 @@ bool writeByReplacing(const fs::path& target, std::string_view bytes, const Writ
             if (existing) {
                 return false;
             }
-            throw SlotWriteError("could not save", reasonOf(error));
+            throw SlotWriteError(std::string(kCouldNotSave), reasonOf(error));
         }
     }
     TemporaryGuard guard(temporary);
@@ -165,16 +167,16 @@ void saveSlotFile(const std::filesystem::path& path, std::string_view bytes, con
         case FileStatus::Kind::RegularFile:
             break;
         case FileStatus::Kind::Directory:
-            throw SlotWriteError("could not save", "it is a directory, not a file");
+            throw SlotWriteError(std::string(kCouldNotSave), "it is a directory, not a file");
         default:
-            throw SlotWriteError("could not save", "it is not a regular file");
+            throw SlotWriteError(std::string(kCouldNotSave), "it is not a regular file");
         }
         if (platform::onReadOnlyFileSystem(target)) {
             throw SlotWriteError("could not save", kReadOnlyFileSystem);
         }
         // A file without a write bit is protected from root too, whom the system lets write it.
         if ((status.mode & 0222U) == 0 || !platform::mayWrite(target)) {
-            throw SlotWriteError("could not save", "the file is write-protected");
+            throw SlotWriteError(std::string(kCouldNotSave), "the file is write-protected");
         }
         // A second name would keep the old password after a replace.
         if (status.links == 1 && writeByReplacing(target, bytes, fault, true)) {
@@ -182,7 +184,7 @@ void saveSlotFile(const std::filesystem::path& path, std::string_view bytes, con
         }
         writeInPlace(target, bytes, fault);
     } catch (const std::system_error& error) {
-        throw SlotWriteError("could not save", reasonOf(error));
+        throw SlotWriteError(std::string(kCouldNotSave), reasonOf(error));
     }
 }
 

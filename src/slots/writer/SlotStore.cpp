@@ -1,25 +1,17 @@
 #include "SlotStore.h"
 
-#include "SlotError.h"
 #include "SlotFileCreation.h"
 #include "SlotWriteError.h"
+#include "slots/SlotError.h"
 #include "slots/SlotFile.h"
 
 namespace quandrel {
-
-namespace {
-
-std::string slotLine(std::string_view password) { return std::string(password) + "\r\n"; }
-
-} // namespace
 
 SlotStore::SlotStore(std::filesystem::path directory, WriteFault fault)
     : m_directory(std::move(directory)), m_fault(std::move(fault))
 {}
 
-std::string SlotStore::fileName(int slot) { return "sgame0" + std::to_string(slot) + ".txt"; }
-
-std::filesystem::path SlotStore::pathOf(int slot) const { return m_directory / fileName(slot); }
+std::filesystem::path SlotStore::pathOf(int slot) const { return m_directory / slotFileName(slot); }
 
 std::string SlotStore::describe(int slot) const
 {
@@ -31,7 +23,7 @@ std::string SlotStore::describe(int slot) const
 void SlotStore::save(int slot, std::string_view password) const
 {
     try {
-        saveSlotFile(pathOf(slot), slotLine(password), m_fault);
+        saveSlotFile(pathOf(slot), slotFileBytes(password), m_fault);
     } catch (const SlotWriteError& error) {
         throw SlotError(slot, describe(slot), error.outcome(), error.what());
     }
@@ -39,21 +31,21 @@ void SlotStore::save(int slot, std::string_view password) const
 
 void SlotStore::createMissing(std::string_view password, int chosen) const
 {
-    const std::string line = slotLine(password);
+    const std::string line = slotFileBytes(password);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const std::optional<std::string> failure = createSlotFileIfMissing(pathOf(slot), line);
         if (failure && slot == chosen) {
-            throw SlotError(slot, describe(slot), "could not create the slot file", *failure);
+            throw SlotError(slot, describe(slot), kCouldNotCreate, *failure);
         }
     }
 }
 
-std::string SlotStore::readField(int slot) const
+std::string SlotStore::readContents(int slot) const
 {
     try {
-        return readFirstField(pathOf(slot));
+        return readSlotContents(pathOf(slot));
     } catch (const SlotReadError& error) {
-        throw SlotError(slot, describe(slot), "could not load", error.what());
+        throw SlotError(slot, describe(slot), kCouldNotLoad, error.what());
     }
 }
 

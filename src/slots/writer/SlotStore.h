@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SlotFileSave.h"
+#include "slots/SlotFacts.h"
 
 #include <filesystem>
 #include <string>
@@ -8,16 +9,12 @@
 
 namespace quandrel {
 
-// The five slot files "sgame01.txt" to "sgame05.txt" in one directory, each holding one
-// password followed by CR LF. Every operation opens and closes its file itself; a failure
-// throws SlotError naming the slot, the file and the system's reason.
+// The slot files (see SlotFacts.h) in one directory. Every operation opens and closes its file
+// itself; a failure throws SlotError naming the slot, the file and the system's reason.
 class SlotStore final {
 public:
-    static constexpr int kSlotCount = 5;
-
     explicit SlotStore(std::filesystem::path directory, WriteFault fault = {});
 
-    static std::string fileName(int slot);
     std::filesystem::path pathOf(int slot) const;
 
     // Writes the password to the slot, keeping the file's links, owner and permissions; a
@@ -29,9 +26,8 @@ public:
     // slot that cannot be created (a folder that takes no new files, a full disk) stays missing.
     void createMissing(std::string_view password, int chosen) const;
 
-    // The first field of the slot file (blanks skipped, up to a comma or the line end, quotes
-    // removed).
-    std::string readField(int slot) const;
+    // The bytes of the slot file a load reads (see readSlotContents).
+    std::string readContents(int slot) const;
 
     // The slot file's full path for messages, or its relative one when that cannot be had.
     std::string describe(int slot) const;
