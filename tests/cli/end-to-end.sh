@@ -7,18 +7,10 @@ set -uo pipefail
 program=$1
 shift
 runner=("$@")
-failures=0
 
 quandrel_pass() { "${runner[@]}" "$program" "$@"; }
 
-expect() {
-    if [ "$2" = "$3" ]; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1: expected '$2', got '$3'"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/../support/expect.sh"
 
 # Windows ends the lines it prints in CR LF; the checks look at the text.
 password=$(echo '{}' | quandrel_pass encode | tr -d '\r')

@@ -5,18 +5,10 @@
 set -uo pipefail
 
 program=$(realpath "$1")
-failures=0
 folder=$(mktemp -d)
 trap 'rm -rf "$folder"' EXIT
 
-expect() {
-    if [ "$2" = "$3" ]; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1: expected '$2', got '$3'"
-        failures=$((failures + 1))
-    fi
-}
+source "$(dirname "$0")/../support/expect.sh"
 
 said=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" 2>&1)
 expect "no display exits 3" 3 $?
