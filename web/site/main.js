@@ -1,6 +1,5 @@
 // The page: loads the model, builds the window, and connects the menus, slots, share links and
 // dialogs to it.
-import { CreditsWindow } from './credits.js';
 import { openDialog } from './dialogs.js';
 import { EntryDialog } from './entry.js';
 import { loadModel } from './model.js';
@@ -42,8 +41,13 @@ async function main() {
     for (const element of document.querySelectorAll('[data-command], [data-menu]')) {
         element.textContent = facts.words[element.dataset.command ?? element.dataset.menu];
     }
-    const credits = new CreditsWindow($('#creditsDialog'), facts);
-    const window_ = new MainWindow(model, $('#window'), () => credits.open());
+    // The credits window is fetched the first time the trigger word asks for it.
+    let credits = null;
+    const openCredits = async () => {
+        credits ??= new (await import('./credits.js')).CreditsWindow($('#creditsDialog'), facts);
+        credits.open();
+    };
+    const window_ = new MainWindow(model, $('#window'), () => openCredits());
     const entry = new EntryDialog(model, $('#entryDialog'));
     const password = () => model.password();
 
