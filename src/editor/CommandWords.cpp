@@ -11,7 +11,7 @@ namespace quandrel {
 
 std::span<const CommandWord> commandWords()
 {
-    static constexpr std::array<CommandWord, 22> kWords = {{
+    static constexpr std::array<CommandWord, 23> kWords = {{
         {"game", QT_TRANSLATE_NOOP("quandrel::CommandWords", "&Game")},
         {"enterPassword", QT_TRANSLATE_NOOP("quandrel::CommandWords", "&Enter password...")},
         {"newGame", QT_TRANSLATE_NOOP("quandrel::CommandWords", "&New game")},
@@ -36,6 +36,8 @@ std::span<const CommandWord> commandWords()
         // The titles of the messages that say a slot command failed.
         {"loadFailed", QT_TRANSLATE_NOOP("quandrel::CommandWords", "Load failed")},
         {"saveFailed", QT_TRANSLATE_NOOP("quandrel::CommandWords", "Save failed")},
+        // The title of the note that the clipboard holds nothing to paste.
+        {"pasteTitle", QT_TRANSLATE_NOOP("quandrel::CommandWords", "Paste password")},
     }};
     return kWords;
 }

@@ -144,7 +144,7 @@ void EditorActions::pasteIntoPasswordEntry()
     const QString text = QApplication::clipboard()->text();
     if (text.trimmed().isEmpty()) {
         // Window-modal but not blocking, as the window's other notes.
-        auto* box = new QMessageBox(QMessageBox::Information, tr("Paste password"),
+        auto* box = new QMessageBox(QMessageBox::Information, commandWordText("pasteTitle"),
                                     QString::fromStdString(translatedSessionText(EditorSession::kNothingToPaste)),
                                     QMessageBox::Ok, m_window);
         box->setObjectName(QStringLiteral("nothingToPaste"));

@@ -23,6 +23,7 @@ TEST(CommandWordsTest, ThePageShowsTheWordsPlain)
         {"loadAnyway", "Load anyway"},
         {"loadFailed", "Load failed"},
         {"saveFailed", "Save failed"},
+        {"pasteTitle", "Paste password"},
         {"noSuchWord", ""},
     };
     for (const auto& c : cases) {

@@ -206,7 +206,7 @@ async function main() {
                 await navigator.clipboard.writeText(password());
                 announce('Password copied.');
             } catch {
-                showMessage('Copy password', clipboardRefused);
+                showMessage(facts.words.copyPassword, clipboardRefused);
             }
         },
         pastePassword: async () => {
@@ -220,7 +220,7 @@ async function main() {
                 return;
             }
             if (text.trim() === '') {
-                showMessage('Paste password', facts.nothingToPaste);
+                showMessage(facts.words.pasteTitle, facts.nothingToPaste);
                 return;
             }
             entry.open(text);
@@ -231,7 +231,7 @@ async function main() {
                 await navigator.clipboard.writeText(location.href);
                 announce('Link copied.');
             } catch {
-                showMessage('Copy link', clipboardRefused);
+                showMessage(facts.words.copyLink, clipboardRefused);
             }
         },
         keyboardShortcuts: () => openDialog($('#shortcutDialog')),
