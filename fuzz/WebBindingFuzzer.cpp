@@ -37,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     qp_text_change(number % 4, bytes);
     qp_load_slot(number % 7, bytes);
     require(std::strlen(qp_slot_text_problem(number % 7, half.c_str(), bytes)) < 1024, "a problem is one line");
+    require(isJson(qp_slot_creation(number % 7, number)), "the slot creation plan is JSON");
     qp_enter_password(bytes);
     qp_open_link(bytes);
     require(isJson(qp_check_password(bytes)), "the judgement is JSON");

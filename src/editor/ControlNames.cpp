@@ -1,13 +1,12 @@
 #include "ControlNames.h"
 
+#include "NamePattern.h"
 #include "PictureDescriptions.h"
 #include "codec/Alphabets.h"
 #include "codec/Password.h"
 #include "slots/SlotFacts.h"
 
 #include <array>
-#include <cctype>
-#include <initializer_list>
 
 // Marks a pattern for Qt's lupdate, which finds it by this name and context; here it is the
 // English text itself, the source text of the desktop's translations.
@@ -54,37 +53,6 @@ bool within(int index, int count) { return index >= 0 && index < count; }
 
 std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
-std::string translated(const char* english, NamePatternTranslator translate)
-{
-    return translate != nullptr ? translate(english) : std::string(english);
-}
-
-// The pattern with %1, %2, ... replaced by the arguments, in one pass, so that an argument's
-// own "%1" stays as it is.
-std::string filled(const std::string& pattern, std::initializer_list<std::string_view> arguments)
-{
-    std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        const auto argument = static_cast<std::size_t>(next - '1');
-        if (pattern[i] == '%' && next >= '1' && argument < arguments.size()) {
-            text += arguments.begin()[argument];
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
-}
-
-std::string lowered(std::string text)
-{
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
 // "Password characters 1 to 4: U R 3 Q": each character spelled on its own, as a screen reader
 // would otherwise read the group as a word.
 std::string passwordGroupName(int group, std::string_view password, NamePatternTranslator translate)
@@ -97,24 +65,32 @@ std::string passwordGroupName(int group, std::string_view password, NamePatternT
             spelled += spelled.empty() ? "" : " ";
             spelled += c;
         }
-        return filled(
-            translated(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Password characters %1 to %2: %3"), translate),
+        return filledPattern(
+            translatedPattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Password characters %1 to %2: %3"),
+                              translate),
             {std::to_string(first + 1), std::to_string(first + characters.size()), spelled});
     }
-    return filled(translated(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Password character %1: %2"), translate),
-                  {std::to_string(first + 1), characters});
+    return filledPattern(
+        translatedPattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Password character %1: %2"), translate),
+        {std::to_string(first + 1), characters});
 }
 
 } // namespace
 
 std::string valueRowName(int row, NamePatternTranslator translate)
 {
-    return within(row, kValueCount) ? translated(kValueRows[at(row)], translate) : std::string();
+    return within(row, kValueCount) ? translatedPattern(kValueRows[at(row)], translate) : std::string();
+}
+
+std::string valuePairName(int pair, NamePatternTranslator translate)
+{
+    return within(pair, static_cast<int>(kPairs.size())) ? translatedPattern(kPairs[at(pair)], translate)
+                                                         : std::string();
 }
 
 std::string fixedControlName(std::string_view name, int index, NamePatternTranslator translate)
 {
-    const auto pattern = [translate](const char* english) { return translated(english, translate); };
+    const auto pattern = [translate](const char* english) { return translatedPattern(english, translate); };
     if (name == "Text1" && within(index, kCounterCount)) {
         return pattern(kCounters[at(index)]);
     }
@@ -124,42 +100,42 @@ std::string fixedControlName(std::string_view name, int index, NamePatternTransl
         }
     }
     if (name == "Option1" && within(index, kValueCount)) {
-        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Step %1")),
-                      {lowered(valueRowName(index, translate))});
+        return filledPattern(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Step %1")),
+                             {lowered(valueRowName(index, translate))});
     }
     if (name == "Command1" && within(index, 2)) {
         return pattern(kSteps[at(index)]);
     }
     if (name == "Image7" && within(index, 2)) {
-        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "VIT above EXP, %1 pair")),
-                      {pattern(kPairs[at(index)])});
+        return filledPattern(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "VIT above EXP, %1 pair")),
+                             {valuePairName(index, translate)});
     }
     if (name == "Image6" && within(index, kFlagsPerWorld)) {
-        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Flag %1: %2")),
-                      {std::to_string(index + 1), describeFlagColumn(index)});
+        return filledPattern(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Flag %1: %2")),
+                             {std::to_string(index + 1), describeFlagColumn(index)});
     }
     if (name == "Check1" && within(index, kFlagCount)) {
-        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "World %1, flag %2: %3")),
-                      {std::to_string(index / kFlagsPerWorld + 1), std::to_string(index % kFlagsPerWorld + 1),
-                       describeFlagColumn(index % kFlagsPerWorld)});
+        return filledPattern(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "World %1, flag %2: %3")),
+                             {std::to_string(index / kFlagsPerWorld + 1), std::to_string(index % kFlagsPerWorld + 1),
+                              describeFlagColumn(index % kFlagsPerWorld)});
     }
     if (name == "Image4" && index == kNoShieldPicture) {
         return pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "No shield"));
     }
     if (name == "Image4" && within(index, kNoShieldPicture) && index >= kFirstShieldPicture) {
-        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "shield: %1")),
-                      {describeShield(index - kFirstShieldPicture + 1)});
+        return filledPattern(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "shield: %1")),
+                             {describeShield(index - kFirstShieldPicture + 1)});
     }
     if (name == "Image8" && index < 0) {
         return pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "select all"));
     }
     if (name == "Command2" && within(index, kSlotCount)) {
-        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Save slot %1")),
-                      {std::to_string(index + 1)});
+        return filledPattern(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Save slot %1")),
+                             {std::to_string(index + 1)});
     }
     if (name == "Command3" && within(index, kSlotCount)) {
-        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Load slot %1")),
-                      {std::to_string(index + 1)});
+        return filledPattern(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "Load slot %1")),
+                             {std::to_string(index + 1)});
     }
     return {};
 }
@@ -167,26 +143,26 @@ std::string fixedControlName(std::string_view name, int index, NamePatternTransl
 std::string stateControlName(std::string_view name, int index, const EditorControls& controls,
                              NamePatternTranslator translate)
 {
-    const auto pattern = [translate](const char* english) { return translated(english, translate); };
+    const auto pattern = [translate](const char* english) { return translatedPattern(english, translate); };
     if (name == "Image4" && within(index, kObjectCount)) {
-        return filled(controls.objectBorder[at(index)]
-                          ? pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "%1, carried"))
-                          : pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "%1, not carried")),
-                      {describeObject(index)});
+        return filledPattern(controls.objectBorder[at(index)]
+                                 ? pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "%1, carried"))
+                                 : pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "%1, not carried")),
+                             {describeObject(index)});
     }
     if (name == "Image5" && within(index, kWarriorPictureCount)) {
         const std::string_view shows = describeWarrior(index);
         return controls.warriorBorder[at(index)]
-                   ? filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "%1, playing")), {shows})
+                   ? filledPattern(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "%1, playing")), {shows})
                    : std::string(shows);
     }
     if (name == "Label1" && within(index, kValueCount)) {
-        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "%1: %2")),
-                      {valueRowName(index, translate), std::to_string(controls.values[at(index)])});
+        return filledPattern(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "%1: %2")),
+                             {valueRowName(index, translate), std::to_string(controls.values[at(index)])});
     }
     if (name == "Label3" && within(index, kWorldCount)) {
-        return filled(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "World %1: %2")),
-                      {std::to_string(index + 1), worldStateCaption(controls.worldStates[at(index)])});
+        return filledPattern(pattern(QT_TRANSLATE_NOOP("quandrel::ControlNames", "World %1: %2")),
+                             {std::to_string(index + 1), worldStateCaption(controls.worldStates[at(index)])});
     }
     if (name == "Label6" && within(index, kDisplayGroupCount)) {
         return passwordGroupName(index, controls.password, translate);

@@ -1,15 +1,12 @@
 #pragma once
 
 #include "EditorControls.h"
+#include "NamePattern.h"
 
 #include <string>
 #include <string_view>
 
 namespace quandrel {
-
-// Gives an English name pattern ("World %1: %2") in the reader's language. The desktop passes
-// its translator; without one the English stands.
-using NamePatternTranslator = std::string (*)(std::string_view english);
 
 // What screen readers call the main window's controls; the desktop's panels and the web page
 // both name them so. `name` and `index` are the control's, as in "Image4" and 12 (-1 for a
@@ -26,5 +23,8 @@ std::string stateControlName(std::string_view name, int index, const EditorContr
 
 // The value of a row of the vitality frame in words: "Upper vitality" for row 0.
 std::string valueRowName(int row, NamePatternTranslator translate = nullptr);
+
+// Which pair of vitality rows an Image7 stands beside: "upper" for pair 0.
+std::string valuePairName(int pair, NamePatternTranslator translate = nullptr);
 
 } // namespace quandrel

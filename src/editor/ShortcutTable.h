@@ -10,7 +10,6 @@ namespace quandrel {
 // each in Qt's portable key text ("Ctrl+Shift+Z").
 struct Shortcut {
     std::string_view command;             // the page's data-command; the desktop's action is command + "Action"
-    std::string_view label;               // the command as the shortcut lists name it
     std::array<std::string_view, 2> keys; // "" where a command has one key only
     bool inBrowser;                       // a browser keeps Ctrl+N, Ctrl+Q and Ctrl+V for itself
 };

@@ -1,6 +1,7 @@
 #include "AccessibleNames.h"
 
 #include "editor/ControlNames.h"
+#include "editor/ControlToolTips.h"
 
 #include <QCoreApplication>
 
@@ -28,5 +29,10 @@ QString stateAccessibleName(std::string_view name, int index, const EditorContro
 }
 
 QString valueRowText(int row) { return fromStd(valueRowName(row, translatedPattern)); }
+
+QString controlToolTipText(std::string_view name, int index, const QString& slotPlace)
+{
+    return fromStd(controlToolTip(name, index, slotPlace.toStdString(), translatedPattern));
+}
 
 } // namespace quandrel

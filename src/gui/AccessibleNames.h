@@ -14,5 +14,7 @@ QString fixedAccessibleName(std::string_view name, int index = -1);
 QString stateAccessibleName(std::string_view name, int index, const EditorControls& controls);
 // "Upper vitality" for row 0.
 QString valueRowText(int row);
+// The control's tooltip (see editor/ControlToolTips.h); `slotPlace` names a slot button's file.
+QString controlToolTipText(std::string_view name, int index = -1, const QString& slotPlace = {});
 
 } // namespace quandrel

@@ -49,7 +49,7 @@ void CounterPanel::createLayout()
         const QString shows = fixedAccessibleName(kPictures[i]);
         auto* picture = createPicture(windowControl(kPictures[i]), this);
         picture->setAccessibleName(shows);
-        setReadableToolTip(*picture, tr("%1: %2").arg(shows, counter.toLower()));
+        setReadableToolTip(*picture, controlToolTipText(kPictures[i]));
 
         const ControlLayout& boxLayout = windowControl("Text1", static_cast<int>(i));
         auto* box = new QLineEdit(this);
@@ -57,8 +57,7 @@ void CounterPanel::createLayout()
         box->setMaxLength(boxLayout.maxLength);
         box->setAlignment(layoutAlignment(boxLayout));
         box->setAccessibleName(counter);
-        setReadableToolTip(
-            *box, tr("%1: three digits, 000 to 999. Click to empty the box, then type the new number.").arg(counter));
+        setReadableToolTip(*box, controlToolTipText("Text1", static_cast<int>(i)));
         box->installEventFilter(this);
         m_boxes[i] = box;
     }

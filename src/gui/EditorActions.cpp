@@ -1,6 +1,7 @@
 #include "EditorActions.h"
 
 #include "AboutBox.h"
+#include "CommandWordText.h"
 #include "EditorDocument.h"
 #include "PasswordEntryDialog.h"
 #include "ShortcutListDialog.h"
@@ -74,26 +75,29 @@ QAction* EditorActions::addAction(const QString& name, const QString& text, cons
 void EditorActions::createActions()
 {
     m_enterPassword =
-        addAction(QStringLiteral("enterPasswordAction"), tr("&Enter password..."), tableKeys("enterPassword"));
-    m_newGame = addAction(QStringLiteral("newGameAction"), tr("&New game"), tableKeys("newGame"));
-    m_everything = addAction(QStringLiteral("everythingAction"), tr("E&verything"), {});
-    m_quit = addAction(QStringLiteral("quitAction"), tr("&Quit"), tableKeys("quit"));
+        addAction(QStringLiteral("enterPasswordAction"), commandWordText("enterPassword"), tableKeys("enterPassword"));
+    m_newGame = addAction(QStringLiteral("newGameAction"), commandWordText("newGame"), tableKeys("newGame"));
+    m_everything = addAction(QStringLiteral("everythingAction"), commandWordText("everything"), {});
+    m_quit = addAction(QStringLiteral("quitAction"), commandWordText("quit"), tableKeys("quit"));
 
-    m_undo = addAction(QStringLiteral("undoAction"), tr("&Undo"), tableKeys("undo", usualKeys(QKeySequence::Undo)));
+    m_undo = addAction(QStringLiteral("undoAction"), commandWordText("undo"),
+                       tableKeys("undo", usualKeys(QKeySequence::Undo)));
     // The keys of both conventions, whichever the platform prefers.
-    m_redo = addAction(QStringLiteral("redoAction"), tr("&Redo"), tableKeys("redo", usualKeys(QKeySequence::Redo)));
-    m_copyPassword = addAction(QStringLiteral("copyPasswordAction"), tr("&Copy password"), tableKeys("copyPassword"));
+    m_redo = addAction(QStringLiteral("redoAction"), commandWordText("redo"),
+                       tableKeys("redo", usualKeys(QKeySequence::Redo)));
+    m_copyPassword =
+        addAction(QStringLiteral("copyPasswordAction"), commandWordText("copyPassword"), tableKeys("copyPassword"));
     m_pastePassword =
-        addAction(QStringLiteral("pastePasswordAction"), tr("&Paste password..."), tableKeys("pastePassword"));
+        addAction(QStringLiteral("pastePasswordAction"), commandWordText("pastePassword"), tableKeys("pastePassword"));
 
-    m_keyboardAccess =
-        addAction(QStringLiteral("keyboardAccessAction"), tr("&Keyboard access to pictures and labels"), {});
+    m_keyboardAccess = addAction(QStringLiteral("keyboardAccessAction"), commandWordText("keyboardAccess"), {});
     m_keyboardAccess->setCheckable(true);
 
-    m_keyboardShortcuts = addAction(QStringLiteral("keyboardShortcutsAction"), tr("&Keyboard shortcuts..."), {});
-    m_about = addAction(QStringLiteral("aboutAction"), tr("&About Quandrel Password Generator"), {});
+    m_keyboardShortcuts =
+        addAction(QStringLiteral("keyboardShortcutsAction"), commandWordText("keyboardShortcuts"), {});
+    m_about = addAction(QStringLiteral("aboutAction"), commandWordText("about"), {});
     m_about->setMenuRole(QAction::AboutRole);
-    m_aboutQt = addAction(QStringLiteral("aboutQtAction"), tr("About &Qt"), {});
+    m_aboutQt = addAction(QStringLiteral("aboutQtAction"), commandWordText("aboutQt"), {});
     m_aboutQt->setMenuRole(QAction::AboutQtRole);
 }
 
@@ -140,7 +144,7 @@ void EditorActions::pasteIntoPasswordEntry()
     const QString text = QApplication::clipboard()->text();
     if (text.trimmed().isEmpty()) {
         // Window-modal but not blocking, as the window's other notes.
-        auto* box = new QMessageBox(QMessageBox::Information, tr("Paste password"),
+        auto* box = new QMessageBox(QMessageBox::Information, commandWordText("pasteTitle"),
                                     QString::fromStdString(translatedSessionText(EditorSession::kNothingToPaste)),
                                     QMessageBox::Ok, m_window);
         box->setObjectName(QStringLiteral("nothingToPaste"));

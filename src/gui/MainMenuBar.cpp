@@ -1,5 +1,6 @@
 #include "MainMenuBar.h"
 
+#include "CommandWordText.h"
 #include "EditorActions.h"
 
 namespace quandrel {
@@ -10,7 +11,7 @@ void MainMenuBar::createLayout(const EditorActions& actions)
 {
     setObjectName(QStringLiteral("menuBar"));
 
-    QMenu* game = addMenu(tr("&Game"));
+    QMenu* game = addMenu(commandWordText("game"));
     game->setObjectName(QStringLiteral("gameMenu"));
     game->addAction(actions.enterPassword());
     game->addSeparator();
@@ -19,7 +20,7 @@ void MainMenuBar::createLayout(const EditorActions& actions)
     game->addSeparator();
     game->addAction(actions.quit());
 
-    QMenu* edit = addMenu(tr("&Edit"));
+    QMenu* edit = addMenu(commandWordText("edit"));
     edit->setObjectName(QStringLiteral("editMenu"));
     edit->addAction(actions.undo());
     edit->addAction(actions.redo());
@@ -29,7 +30,7 @@ void MainMenuBar::createLayout(const EditorActions& actions)
     edit->addSeparator();
     edit->addAction(actions.keyboardAccess());
 
-    QMenu* help = addMenu(tr("&Help"));
+    QMenu* help = addMenu(commandWordText("help"));
     help->setObjectName(QStringLiteral("helpMenu"));
     help->addAction(actions.keyboardShortcuts());
     help->addSeparator();

@@ -11,23 +11,10 @@ namespace quandrel {
 
 namespace {
 
-// What a picture shows, for its tooltip and as the start of its accessible name.
+// What a picture shows, as the start of its accessible name.
 QString pictureName(int index)
 {
     return index < kObjectCount ? QString::fromUtf8(describeObject(index)) : fixedAccessibleName("Image4", index);
-}
-
-QString pictureToolTip(int index)
-{
-    if (index == kWorldBoundObject) {
-        return ObjectPanel::tr("%1. Carried while the current world is Active: the world labels set it, a "
-                               "click here changes nothing.")
-            .arg(pictureName(index));
-    }
-    if (index < kObjectCount) {
-        return ObjectPanel::tr("%1. Click to mark it as carried, or to unmark it.").arg(pictureName(index));
-    }
-    return ObjectPanel::tr("%1. Click for the next shield choice.").arg(pictureName(index));
 }
 
 } // namespace
@@ -48,13 +35,13 @@ void ObjectPanel::createLayout()
         const int index = static_cast<int>(i);
         auto* picture = createPicture(windowControl("Image4", index), this);
         picture->setAccessibleName(pictureName(index));
-        setReadableToolTip(*picture, pictureToolTip(index));
+        setReadableToolTip(*picture, controlToolTipText("Image4", index));
         m_objects[i] = picture;
     }
 
     m_selectAll = createPicture(windowControl("Image8"), this);
     m_selectAll->setAccessibleName(fixedAccessibleName("Image8"));
-    setReadableToolTip(*m_selectAll, tr("select all: marks or clears every object"));
+    setReadableToolTip(*m_selectAll, controlToolTipText("Image8"));
 }
 
 void ObjectPanel::connectSignals()

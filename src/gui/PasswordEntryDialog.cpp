@@ -1,5 +1,6 @@
 #include "PasswordEntryDialog.h"
 
+#include "CommandWordText.h"
 #include "ThemeColours.h"
 #include "TypedPassword.h"
 #include "codec/Decoder.h"
@@ -117,7 +118,7 @@ void PasswordEntryDialog::createLayout()
     m_verdict = addNote(layout, QStringLiteral("verdict"), this);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_load = buttons->addButton(tr("&Load"), QDialogButtonBox::AcceptRole);
+    m_load = buttons->addButton(commandWordText("loadPassword"), QDialogButtonBox::AcceptRole);
     m_load->setObjectName(QStringLiteral("loadButton"));
     m_load->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -270,7 +271,7 @@ void PasswordEntryDialog::confirmChecksum(const std::string& password, const QSt
                                 QMessageBox::Yes | QMessageBox::No, this);
     box->setObjectName(QStringLiteral("checksumConfirmation"));
     box->setTextFormat(Qt::PlainText);
-    box->button(QMessageBox::Yes)->setText(tr("Load anyway"));
+    box->button(QMessageBox::Yes)->setText(commandWordText("loadAnyway"));
     box->setDefaultButton(QMessageBox::No);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::buttonClicked, this, [this, box, password](QAbstractButton* button) {

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace quandrel {
 
-// Gives `widget` the tooltip `text`, begun with a capital and wrapped to a readable width, and
+// Gives `widget` the tooltip `text`, wrapped to a readable width, and
 // the same words as plain text for screen readers.
 void setReadableToolTip(QWidget& widget, const QString& text);
 

@@ -32,16 +32,14 @@ void SlotPanel::createLayout()
         auto* load = new QPushButton(layoutText(loadLayout.caption), this);
         placeControl(*load, loadLayout);
         load->setAccessibleName(fixedAccessibleName("Command3", n));
-        setReadableToolTip(*load, tr("Load the password saved in %1. Missing slot files are first created holding a "
-                                     "new game, so a slot never saved loads a new game.")
-                                      .arg(file));
+        setReadableToolTip(*load, controlToolTipText("Command3", n, file));
         m_loadButtons[static_cast<std::size_t>(n)] = load;
 
         const ControlLayout& saveLayout = windowControl("Command2", n);
         auto* save = new QPushButton(layoutText(saveLayout.caption), this);
         placeControl(*save, saveLayout);
         save->setAccessibleName(fixedAccessibleName("Command2", n));
-        setReadableToolTip(*save, tr("Save the password to %1, replacing what the slot held.").arg(file));
+        setReadableToolTip(*save, controlToolTipText("Command2", n, file));
         m_saveButtons[static_cast<std::size_t>(n)] = save;
     }
 }

@@ -1,5 +1,6 @@
 #include "VersionPanel.h"
 
+#include "AccessibleNames.h"
 #include "ControlPlacement.h"
 #include "ReadableToolTip.h"
 #include "Version.h"
@@ -19,7 +20,7 @@ void VersionPanel::createLayout()
     auto* text = new QLabel(this);
     placeLabel(*text, windowControl("Label7"));
     text->setAccessibleName(tr("Quandrel Password Generator, version %1").arg(version));
-    setReadableToolTip(*text, tr("The name and version of this program"));
+    setReadableToolTip(*text, controlToolTipText("Label7"));
 }
 
 } // namespace quandrel

@@ -36,42 +36,31 @@ void VitalityPanel::createLayout()
     m_rowGroup = new QButtonGroup(this);
     for (std::size_t row = 0; row < m_rows.size(); ++row) {
         const int index = static_cast<int>(row);
-        const QString name = valueRowText(index);
         auto* option = new QRadioButton(this);
         placeControl(*option, windowControl("Option1", index));
         option->setAccessibleName(fixedAccessibleName("Option1", index));
-        setReadableToolTip(*option, tr("Choose %1 for the - and + buttons").arg(name.toLower()));
+        setReadableToolTip(*option, controlToolTipText("Option1", index));
         m_rowGroup->addButton(option, index);
         m_rows[row] = option;
 
         auto* value = new QLabel(this);
         placeLabel(*value, windowControl("Label1", index));
-        setReadableToolTip(*value, tr("%1, 0 to %2. Choose its row, then step it with - and +.")
-                                       .arg(name)
-                                       .arg(row % 2 == 0 ? kMaxValue : kMaxExperience));
+        setReadableToolTip(*value, controlToolTipText("Label1", index));
         m_values[row] = value;
     }
 
-    const std::array<QString, kPairCount> pairs = {tr("upper"), tr("lower")};
-    for (std::size_t pair = 0; pair < pairs.size(); ++pair) {
-        auto* picture = createPicture(windowControl("Image7", static_cast<int>(pair)), this);
-        picture->setAccessibleName(fixedAccessibleName("Image7", static_cast<int>(pair)));
-        setReadableToolTip(
-            *picture, tr("VIT above EXP: of the %1 pair beside it, the first row is vitality, the second experience")
-                          .arg(pairs[pair]));
+    for (int pair = 0; pair < kPairCount; ++pair) {
+        auto* picture = createPicture(windowControl("Image7", pair), this);
+        picture->setAccessibleName(fixedAccessibleName("Image7", pair));
+        setReadableToolTip(*picture, controlToolTipText("Image7", pair));
     }
 
-    const std::array<QString, 2> stepTips = {
-        tr("Decrease the chosen value by one, not below 0"),
-        tr("Increase the chosen value by one, vitality up to %1 and experience up to %2")
-            .arg(kMaxValue)
-            .arg(kMaxExperience)};
     for (std::size_t i = 0; i < m_steps.size(); ++i) {
         const ControlLayout& stepLayout = windowControl("Command1", static_cast<int>(i));
         auto* step = new QPushButton(layoutText(stepLayout.caption), this);
         placeControl(*step, stepLayout);
         step->setAccessibleName(fixedAccessibleName("Command1", static_cast<int>(i)));
-        setReadableToolTip(*step, stepTips[i]);
+        setReadableToolTip(*step, controlToolTipText("Command1", static_cast<int>(i)));
         m_steps[i] = step;
     }
 }

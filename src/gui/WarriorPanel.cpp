@@ -5,7 +5,6 @@
 #include "ControlPlacement.h"
 #include "EditorDocument.h"
 #include "ReadableToolTip.h"
-#include "editor/PictureDescriptions.h"
 
 namespace quandrel {
 
@@ -23,10 +22,7 @@ void WarriorPanel::createLayout()
 
     for (std::size_t i = 0; i < m_pictures.size(); ++i) {
         auto* picture = createPicture(windowControl("Image5", static_cast<int>(i)), this);
-        setReadableToolTip(*picture,
-                           tr("%1. Click for the next warrior choice: which warrior plays, and whether the other "
-                              "one shows as a tombstone.")
-                               .arg(QString::fromUtf8(describeWarrior(static_cast<int>(i)))));
+        setReadableToolTip(*picture, controlToolTipText("Image5", static_cast<int>(i)));
         m_pictures[i] = picture;
     }
 }

@@ -29,22 +29,18 @@ void WorldPanel::createLayout()
     auto* heading = new QLabel(this);
     placeLabel(*heading, windowControl("Label4"));
     heading->setAccessibleName(heading->text());
-    setReadableToolTip(*heading, tr("The state of each world. Click a world to make it the current one."));
+    setReadableToolTip(*heading, controlToolTipText("Label4"));
 
     for (int column = 0; column < kFlagsPerWorld; ++column) {
         auto* picture = createPicture(windowControl("Image6", column), this);
-        const QString name = fixedAccessibleName("Image6", column);
-        picture->setAccessibleName(name);
-        setReadableToolTip(*picture, tr("%1, the heading of the flag column below it").arg(name));
+        picture->setAccessibleName(fixedAccessibleName("Image6", column));
+        setReadableToolTip(*picture, controlToolTipText("Image6", column));
     }
 
     for (int world = 0; world < kWorldCount; ++world) {
         auto* state = new ClickableLabel(this);
         placeLabel(*state, windowControl("Label3", world));
-        setReadableToolTip(*state,
-                           tr("World %1. Click: the worlds before it are finished (Boss Killed, every flag set), "
-                              "this one becomes Active (Open when it was Active), the later ones Closed.")
-                               .arg(world + 1));
+        setReadableToolTip(*state, controlToolTipText("Label3", world));
         m_states[static_cast<std::size_t>(world)] = state;
     }
 
@@ -54,10 +50,8 @@ void WorldPanel::createLayout()
         placeControl(*flag, flagLayout);
         flag->setEnabled(flagLayout.enabled);
         flag->setPalette(disabledCheckBoxColours(palette()));
-        const QString name = fixedAccessibleName("Check1", i);
-        flag->setAccessibleName(name);
-        setReadableToolTip(*flag,
-                           tr("%1. Set once the world is finished; the world labels and loads set it.").arg(name));
+        flag->setAccessibleName(fixedAccessibleName("Check1", i));
+        setReadableToolTip(*flag, controlToolTipText("Check1", i));
         m_flags[static_cast<std::size_t>(i)] = flag;
     }
 }

@@ -3,9 +3,10 @@
 #include "JsonText.h"
 #include "editor/ControlNames.h"
 #include "editor/ControlRoles.h"
+#include "editor/ControlToolTips.h"
 #include "editor/EditorControls.h"
-#include "editor/PictureDescriptions.h"
 #include "editor/WindowLayout.h"
+#include "slots/SlotFacts.h"
 
 namespace quandrel::web {
 namespace {
@@ -35,27 +36,6 @@ std::string_view kindName(ControlKind kind)
 
 std::string boolean(bool value) { return value ? "true" : "false"; }
 
-// What a picture shows, in the words both views use; "" for a control that is no picture or
-// shows words of its own.
-std::string_view pictureDescription(const ControlLayout& c)
-{
-    if (c.name == "Image4") {
-        return c.index < kObjectCount       ? describeObject(c.index)
-               : c.index < kNoShieldPicture ? describeShield(c.index - kFirstShieldPicture + 1)
-                                            : std::string_view("No Shield");
-    }
-    if (c.name == "Image5") {
-        return describeWarrior(c.index);
-    }
-    if (c.name == "Image6") {
-        return describeFlagColumn(c.index);
-    }
-    if (c.name == "Check1") {
-        return describeFlagColumn(c.index % kFlagsPerWorld);
-    }
-    return "";
-}
-
 } // namespace
 
 std::string windowLayoutJson()
@@ -73,7 +53,7 @@ std::string windowLayoutJson()
                 ",\"centred\":" + boolean(c.alignment == TextAlignment::Centre) +
                 ",\"wordWrap\":" + boolean(c.wordWrap) + ",\"maxLength\":" + std::to_string(c.maxLength) +
                 ",\"roles\":" + std::to_string(controlRoles(c)) +
-                ",\"description\":" + jsonString(pictureDescription(c)) +
+                ",\"toolTip\":" + jsonString(controlToolTip(c.name, c.index, slotFileName(c.index + 1))) +
                 ",\"accessibleName\":" + jsonString(fixedControlName(c.name, c.index)) + "}";
     }
     return json + "]";

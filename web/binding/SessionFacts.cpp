@@ -1,7 +1,7 @@
 #include "SessionFacts.h"
 
 #include "JsonText.h"
-#include "codec/Password.h"
+#include "editor/CommandWords.h"
 #include "editor/CreditsTiming.h"
 #include "editor/EditorSession.h"
 #include "editor/ShortcutTable.h"
@@ -26,7 +26,12 @@ std::string sessionFactsJson()
             keys += key.empty() ? "" : (keys.empty() ? "" : ",") + jsonString(key);
         }
         shortcuts += (shortcuts.empty() ? "{\"command\":" : ",{\"command\":") + jsonString(shortcut.command) +
-                     ",\"label\":" + jsonString(shortcut.label) + ",\"keys\":[" + keys + "]}";
+                     ",\"keys\":[" + keys + "]}";
+    }
+    // The menus' and dialogs' words, as the page shows them.
+    std::string words;
+    for (const CommandWord& word : commandWords()) {
+        words += (words.empty() ? "" : ",") + jsonString(word.key) + ":" + jsonString(plainCommandWord(word.english));
     }
     const auto number = [](auto value) { return std::to_string(value); };
     // "Slot 1 (sgame01.txt): could not save: REASON" with %1 the slot, %2 its file, %3 the
@@ -34,12 +39,12 @@ std::string sessionFactsJson()
     const std::string slotPattern = slotMessage("%1", "%2", "%3", "%4");
     return "{\"entryLimit\":" + number(EditorSession::kEntryLimit) + ",\"slotReadLimit\":" + number(kSlotReadLimit) +
            ",\"nothingToPaste\":" + jsonString(EditorSession::kNothingToPaste) + ",\"slotFileNames\":[" + fileNames +
-           "],\"initialSlotFile\":" + jsonString(slotFileBytes(initialPassword())) +
-           ",\"slotMessage\":" + jsonString(slotPattern) + ",\"couldNotLoad\":" + jsonString(kCouldNotLoad) +
+           "],\"slotMessage\":" + jsonString(slotPattern) + ",\"couldNotLoad\":" + jsonString(kCouldNotLoad) +
            ",\"couldNotSave\":" + jsonString(kCouldNotSave) + ",\"couldNotCreate\":" + jsonString(kCouldNotCreate) +
            ",\"noValidPassword\":" + jsonString(kNoValidPassword) + ",\"tooBig\":" + jsonString(kTooBig) +
            ",\"creditsTickMilliseconds\":" + number(kCreditsTickMilliseconds) +
-           ",\"creditsLastTop\":" + number(kCreditsLastTop) + ",\"shortcuts\":[" + shortcuts + "]}";
+           ",\"creditsLastTop\":" + number(kCreditsLastTop) + ",\"shortcuts\":[" + shortcuts + "],\"words\":{" + words +
+           "}}";
 }
 
 } // namespace quandrel::web

@@ -9,6 +9,7 @@
 #include "codec/Password.h"
 #include "codec/RepairAsTyped.h"
 #include "editor/EditorSession.h"
+#include "editor/SlotCreation.h"
 #include "editor/SlotText.h"
 #include "slots/SlotError.h"
 #include "slots/SlotFacts.h"
@@ -131,6 +132,21 @@ const char* qp_load_slot(int slot, const char* contents)
 const char* qp_slot_text_problem(int slot, const char* place, const char* contents)
 {
     return handBack(isSlot(slot) ? slotTextProblem(slot, typedText(place), slotText(contents)) : std::string());
+}
+
+const char* qp_slot_creation(int slot, int present)
+{
+    std::array<bool, kSlotCount> held{};
+    for (std::size_t n = 0; n < held.size(); ++n) {
+        held[n] = (static_cast<unsigned>(present) >> n & 1U) != 0;
+    }
+    const SlotCreationPlan plan = slotCreationPlan(slot, held);
+    std::string slots;
+    for (const SlotCreation& creation : plan.slots) {
+        slots += (slots.empty() ? "{\"slot\":" : ",{\"slot\":") + std::to_string(creation.slot) +
+                 ",\"mustSucceed\":" + (creation.mustSucceed ? "true}" : "false}");
+    }
+    return handBack("{\"bytes\":" + jsonString(plan.bytes) + ",\"slots\":[" + slots + "]}");
 }
 
 const char* qp_enter_password(const char* password) { return entered(&EditorSession::enterPassword, password); }

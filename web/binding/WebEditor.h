@@ -42,6 +42,9 @@ QP_EXPORT int qp_text_change(int box, const char* text);
 QP_EXPORT const char* qp_load_slot(int slot, const char* contents);
 // Why a file's bytes named `place` would not load into `slot`; "" when they would.
 QP_EXPORT const char* qp_slot_text_problem(int slot, const char* place, const char* contents);
+// The slots to create before loading `slot`, as JSON: {"bytes": a new game's slot file, "slots":
+// [{"slot": 1, "mustSucceed": false}, ...]}. Bit n of `present` says slot n + 1 holds a file.
+QP_EXPORT const char* qp_slot_creation(int slot, int present);
 // A password from the entry dialog, loaded as one action. "" on success, else why not.
 QP_EXPORT const char* qp_enter_password(const char* password);
 // A password that came with the page's address: as qp_enter_password, but no step to undo.

@@ -83,7 +83,7 @@ export class EntryDialog {
             return item;
         }));
         const load = $('#entryLoad');
-        load.textContent = 'Load';
+        load.textContent = this.#model.facts.words.loadPassword;
         load.disabled = !judged.loadable;
     }
 
@@ -93,10 +93,10 @@ export class EntryDialog {
         if (!judged.checksumMatches && !this.#confirming) {
             this.#confirming = true;
             this.#dialog.querySelector('#entryVerdict').textContent = judged.checksumQuestion;
-            this.#dialog.querySelector('#entryLoad').textContent = 'Load anyway';
+            this.#dialog.querySelector('#entryLoad').textContent = this.#model.facts.words.loadAnyway;
             return;
         }
-        this.#dialog.querySelector('#entryLoad').textContent = 'Load';
+        this.#dialog.querySelector('#entryLoad').textContent = this.#model.facts.words.loadPassword;
         this.#model.enterPassword(judged.password);
         this.#dialog.close();
     }

@@ -1,6 +1,5 @@
 // The page: loads the model, builds the window, and connects the menus, slots, share links and
 // dialogs to it.
-import { CreditsWindow } from './credits.js';
 import { openDialog } from './dialogs.js';
 import { EntryDialog } from './entry.js';
 import { loadModel } from './model.js';
@@ -37,9 +36,18 @@ function passwordFromAddress(limit) {
 async function main() {
     const model = await loadModel();
     const { facts } = model;
-    const slots = SlotStore.open(facts);
-    const credits = new CreditsWindow($('#creditsDialog'), facts);
-    const window_ = new MainWindow(model, $('#window'), () => credits.open());
+    const slots = SlotStore.open(facts, (slot, present) => model.slotCreation(slot, present));
+    // The menus' words are the model's; the page's markup leaves them empty.
+    for (const element of document.querySelectorAll('[data-command], [data-menu]')) {
+        element.textContent = facts.words[element.dataset.command ?? element.dataset.menu];
+    }
+    // The credits window is fetched the first time the trigger word asks for it.
+    let credits = null;
+    const openCredits = async () => {
+        credits ??= new (await import('./credits.js')).CreditsWindow($('#creditsDialog'), facts);
+        credits.open();
+    };
+    const window_ = new MainWindow(model, $('#window'), () => openCredits());
     const entry = new EntryDialog(model, $('#entryDialog'));
     const password = () => model.password();
 
@@ -82,7 +90,7 @@ async function main() {
             announce(`Saved to slot ${slot}.`);
         } catch (error) {
             if (!(error instanceof SlotError)) throw error;
-            showMessage('Save failed', error.message);
+            showMessage(facts.words.saveFailed, error.message);
         }
     }
     function load(slot) {
@@ -91,11 +99,11 @@ async function main() {
             contents = slots.readChosen(slot);
         } catch (error) {
             if (!(error instanceof SlotError)) throw error;
-            showMessage('Load failed', error.message);
+            showMessage(facts.words.loadFailed, error.message);
             return;
         }
         const problem = model.loadSlot(slot, contents);
-        if (problem !== '') showMessage('Load failed', problem);
+        if (problem !== '') showMessage(facts.words.loadFailed, problem);
     }
 
     // Slot files, byte for byte the desktop's.
@@ -198,7 +206,7 @@ async function main() {
                 await navigator.clipboard.writeText(password());
                 announce('Password copied.');
             } catch {
-                showMessage('Copy password', clipboardRefused);
+                showMessage(facts.words.copyPassword, clipboardRefused);
             }
         },
         pastePassword: async () => {
@@ -212,7 +220,7 @@ async function main() {
                 return;
             }
             if (text.trim() === '') {
-                showMessage('Paste password', facts.nothingToPaste);
+                showMessage(facts.words.pasteTitle, facts.nothingToPaste);
                 return;
             }
             entry.open(text);
@@ -223,7 +231,7 @@ async function main() {
                 await navigator.clipboard.writeText(location.href);
                 announce('Link copied.');
             } catch {
-                showMessage('Copy link', clipboardRefused);
+                showMessage(facts.words.copyLink, clipboardRefused);
             }
         },
         keyboardShortcuts: () => openDialog($('#shortcutDialog')),
@@ -258,12 +266,12 @@ async function main() {
     const keyOf = (ctrl, shift, key) => `${ctrl ? 'Ctrl+' : ''}${shift ? 'Shift+' : ''}${key.toUpperCase()}`;
     const commandOfKey = new Map();
     const kbd = (text) => Object.assign(document.createElement('kbd'), { textContent: text });
-    $('#shortcutRows').prepend(...facts.shortcuts.map(({ command, label, keys }) => {
+    $('#shortcutRows').prepend(...facts.shortcuts.map(({ command, keys }) => {
         for (const key of keys) commandOfKey.set(key, command);
         $(`[data-command="${command}"]`)?.setAttribute('aria-keyshortcuts', keys.map((key) => key.replace('Ctrl', 'Control')).join(' '));
         const row = document.createElement('tr');
         const cells = [document.createElement('td'), document.createElement('td')];
-        cells[0].textContent = label;
+        cells[0].textContent = facts.words[command];
         keys.forEach((key, i) => {
             if (i > 0) cells[1].append(', ');
             key.split('+').forEach((part, j) => cells[1].append(...(j > 0 ? ['+', kbd(part)] : [kbd(part)])));

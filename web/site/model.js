@@ -20,6 +20,7 @@ export class EditorModel {
             facts: f('qp_facts', 'string'),
             slotFile: f('qp_slot_file', 'string'),
             slotTextProblem: f('qp_slot_text_problem', 'string', ['number', 'string', 'string']),
+            slotCreation: f('qp_slot_creation', 'string', ['number', 'number']),
             openLink: f('qp_open_link', 'string', ['string']),
             snapshot: f('qp_snapshot', 'string'),
             changes: f('qp_changes', 'string'),
@@ -88,6 +89,11 @@ export class EditorModel {
     // Why a file's contents would not load into the slot; '' when they would.
     slotTextProblem(slot, fileName, contents) {
         return this.#api.slotTextProblem(slot, this.#typed(fileName), this.#slotBytes(contents));
+    }
+    // The slots to create before a load of `slot`, and their bytes: {bytes, slots: [{slot,
+    // mustSucceed}]}. Bit n of `present` says slot n + 1 holds a file.
+    slotCreation(slot, present) {
+        return JSON.parse(this.#api.slotCreation(slot, present));
     }
     // The entry dialog's judgement of what is typed: marks, sentences and ranked corrections.
     checkPassword(typed) {

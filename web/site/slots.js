@@ -13,18 +13,21 @@ function storageReason(error) {
 export class SlotStore {
     #storage;
     #facts;
+    #plan;
 
-    // `storage` is window.localStorage, or null where the browser refuses it.
-    constructor(storage, facts) {
+    // `storage` is window.localStorage, or null where the browser refuses it; `plan` is the
+    // model's slotCreation.
+    constructor(storage, facts, plan) {
         this.#storage = storage;
         this.#facts = facts;
+        this.#plan = plan;
     }
 
-    static open(facts) {
+    static open(facts, plan) {
         try {
-            return new SlotStore(window.localStorage, facts);
+            return new SlotStore(window.localStorage, facts, plan);
         } catch {
-            return new SlotStore(null, facts);
+            return new SlotStore(null, facts, plan);
         }
     }
 
@@ -68,15 +71,17 @@ export class SlotStore {
         }
     }
 
-    // Creates each missing slot as a new slot file, as a desktop load creates missing slot
-    // files: only the chosen slot must be there afterwards.
+    // Creates the slots the model names before a load of `chosen` (model.slotCreation), each
+    // holding the bytes it gives; a failure counts only where the model says it must succeed.
     createMissing(chosen) {
-        for (let slot = 1; slot <= this.count; ++slot) {
-            if (this.read(slot) !== null) continue;
+        let present = 0;
+        for (let slot = 1; slot <= this.count; ++slot) present |= this.read(slot) === null ? 0 : 1 << (slot - 1);
+        const plan = this.#plan(chosen, present);
+        for (const { slot, mustSucceed } of plan.slots) {
             try {
-                this.#write(slot, this.#facts.initialSlotFile, this.#facts.couldNotCreate);
+                this.#write(slot, plan.bytes, this.#facts.couldNotCreate);
             } catch (error) {
-                if (slot === chosen) throw error;
+                if (mustSucceed) throw error;
             }
         }
     }

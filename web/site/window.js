@@ -111,7 +111,7 @@ function createElement(control) {
         const caption = control.caption.trim();
         element.setAttribute(caption !== '' && !name.includes(caption) ? 'aria-description' : 'aria-label', name);
     }
-    if (control.description) element.title = control.description;
+    if (control.toolTip) element.title = control.toolTip;
     return element;
 }
 

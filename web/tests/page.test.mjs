@@ -257,6 +257,39 @@ test('Enter steps the shield place, and the focus stays on the picture it shows'
     await context.close();
 });
 
+// The menus' and dialogs' words are the model's: the markup leaves them empty.
+test('the menus and the entry dialog show the model\'s words', { timeout: 60000 }, async () => {
+    const { page, context } = await openPage(chromium.browser, url);
+    const shown = await page.$$eval('[data-command], [data-menu]', (elements) => elements
+        .map((element) => [element.dataset.command ?? element.dataset.menu, element.textContent]));
+    assert.deepEqual(Object.fromEntries(shown), {
+        game: 'Game', enterPassword: 'Enter password…', newGame: 'New game', everything: 'Everything',
+        openSlotFile: 'Open slot file…', downloadSlotFile: 'Download slot file…',
+        edit: 'Edit', undo: 'Undo', redo: 'Redo', copyPassword: 'Copy password', pastePassword: 'Paste password…',
+        copyLink: 'Copy link', help: 'Help', keyboardShortcuts: 'Keyboard shortcuts…',
+    });
+    await menu(page, 'enterPassword');
+    assert.equal(await page.$eval('#entryLoad', (button) => button.textContent), 'Load');
+    await context.close();
+});
+
+// Words from the desktop's tooltips (tests/gui checks the same), which the binding hands over.
+test('each control\'s title is the desktop\'s tooltip', { timeout: 60000 }, async () => {
+    const { page, context } = await openPage(chromium.browser, url);
+    const cases = [
+        ['Command3(0)', 'Load the password saved in sgame01.txt. Missing slot files are first created holding a new '
+            + 'game, so a slot never saved loads a new game.'],
+        ['Command2(4)', 'Save the password to sgame05.txt, replacing what the slot held.'],
+        ['Image8', 'Select all: marks or clears every object'],
+        ['Label1(3)', 'Lower experience, 0 to 6. Choose its row, then step it with - and +.'],
+        ['Text1(0)', 'Arrows: three digits, 000 to 999. Click to empty the box, then type the new number.'],
+    ];
+    for (const [name, words] of cases) {
+        assert.equal(await page.$eval(control(name), (element) => element.title), words, name);
+    }
+    await context.close();
+});
+
 test('the trigger word typed into a counter box opens the credits window; a key closes it', { timeout: 60000 }, async () => {
     const { page, context } = await openPage(chromium.browser, url);
     const before = await shownPassword(page);
