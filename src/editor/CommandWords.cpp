@@ -11,7 +11,7 @@ namespace quandrel {
 
 std::span<const CommandWord> commandWords()
 {
-    static constexpr std::array<CommandWord, 23> kWords = {{
+    static constexpr std::array<CommandWord, 30> kWords = {{
         {"game", QT_TRANSLATE_NOOP("quandrel::CommandWords", "&Game")},
         {"enterPassword", QT_TRANSLATE_NOOP("quandrel::CommandWords", "&Enter password...")},
         {"newGame", QT_TRANSLATE_NOOP("quandrel::CommandWords", "&New game")},
@@ -38,6 +38,15 @@ std::span<const CommandWord> commandWords()
         {"saveFailed", QT_TRANSLATE_NOOP("quandrel::CommandWords", "Save failed")},
         // The title of the note that the clipboard holds nothing to paste.
         {"pasteTitle", QT_TRANSLATE_NOOP("quandrel::CommandWords", "Paste password")},
+        // The entry dialog's title and the names of its parts.
+        {"entryTitle", QT_TRANSLATE_NOOP("quandrel::CommandWords", "Enter a password")},
+        {"password", QT_TRANSLATE_NOOP("quandrel::CommandWords", "Password")},
+        {"passwordAsRead", QT_TRANSLATE_NOOP("quandrel::CommandWords", "Password as read")},
+        {"corrections", QT_TRANSLATE_NOOP("quandrel::CommandWords", "Corrections")},
+        // The shortcut list's title and its columns.
+        {"shortcutsTitle", QT_TRANSLATE_NOOP("quandrel::CommandWords", "Keyboard shortcuts")},
+        {"shortcutCommand", QT_TRANSLATE_NOOP("quandrel::CommandWords", "Command")},
+        {"shortcutKeys", QT_TRANSLATE_NOOP("quandrel::CommandWords", "Keys")},
     }};
     return kWords;
 }

@@ -6,7 +6,7 @@
 
 namespace quandrel {
 
-// The words of the menus and of the dialogs' commands that both editions show, each in English
+// The words of the menus and of the dialogs that both editions show, each in English
 // as the desktop shows it: "&" before a menu's mnemonic, "..." after a command that asks for more.
 // The desktop translates them in the context "quandrel::CommandWords"; the page shows them plain.
 struct CommandWord {

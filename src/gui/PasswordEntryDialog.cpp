@@ -64,7 +64,7 @@ PasswordEntryDialog::PasswordEntryDialog(EditorSession& session, QWidget* parent
 void PasswordEntryDialog::createLayout()
 {
     setObjectName(QStringLiteral("passwordEntry"));
-    setWindowTitle(tr("Enter a password"));
+    setWindowTitle(commandWordText("entryTitle"));
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     auto* layout = new QVBoxLayout(this);
 
@@ -72,7 +72,7 @@ void PasswordEntryDialog::createLayout()
     layout->addWidget(prompt);
     m_input = new QLineEdit(this);
     m_input->setObjectName(QStringLiteral("passwordInput"));
-    m_input->setAccessibleName(tr("Password"));
+    m_input->setAccessibleName(commandWordText("password"));
     m_input->setFont(fixed);
     m_input->setMaxLength(static_cast<int>(EditorSession::kEntryLimit));
     // Wide enough for a correction's longest lines, yet never wider than the screen.
@@ -85,7 +85,7 @@ void PasswordEntryDialog::createLayout()
 
     m_echo = new QLabel(this);
     m_echo->setObjectName(QStringLiteral("passwordEcho"));
-    m_echo->setAccessibleName(tr("Password as read"));
+    m_echo->setAccessibleName(commandWordText("passwordAsRead"));
     m_echo->setTextFormat(Qt::RichText);
     m_echo->setFont(fixed);
     m_echo->setWordWrap(true);
@@ -98,7 +98,7 @@ void PasswordEntryDialog::createLayout()
     m_correctionsNote = addNote(layout, QStringLiteral("correctionsNote"), this);
     m_corrections = new QListWidget(this);
     m_corrections->setObjectName(QStringLiteral("corrections"));
-    m_corrections->setAccessibleName(tr("Corrections"));
+    m_corrections->setAccessibleName(commandWordText("corrections"));
     m_corrections->setWordWrap(true);
     // The window's own font, not the fixed one: a fixed font squeezes the arrows of the changes
     // into one narrow cell, where at 1x they read as a dash.

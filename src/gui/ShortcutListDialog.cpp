@@ -1,5 +1,7 @@
 #include "ShortcutListDialog.h"
 
+#include "CommandWordText.h"
+
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -17,13 +19,13 @@ ShortcutListDialog::ShortcutListDialog(const QList<QAction*>& actions, QWidget* 
 void ShortcutListDialog::createLayout(const QList<QAction*>& actions)
 {
     setObjectName(QStringLiteral("shortcutList"));
-    setWindowTitle(tr("Keyboard shortcuts"));
+    setWindowTitle(commandWordText("shortcutsTitle"));
     auto* layout = new QVBoxLayout(this);
 
     auto* table = new QTableWidget(0, 2, this);
     table->setObjectName(QStringLiteral("shortcutTable"));
-    table->setAccessibleName(tr("Keyboard shortcuts"));
-    table->setHorizontalHeaderLabels({tr("Command"), tr("Keys")});
+    table->setAccessibleName(commandWordText("shortcutsTitle"));
+    table->setHorizontalHeaderLabels({commandWordText("shortcutCommand"), commandWordText("shortcutKeys")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);

@@ -1,4 +1,4 @@
-// The "Enter password" dialog: the model judges what is typed and words what it finds; the
+// The entry dialog: the model judges what is typed and words what it finds; the
 // dialog draws that and offers the model's corrections, best first.
 import { openDialog } from './dialogs.js';
 

@@ -38,8 +38,11 @@ async function main() {
     const { facts } = model;
     const slots = SlotStore.open(facts, (slot, present) => model.slotCreation(slot, present));
     // The menus' words are the model's; the page's markup leaves them empty.
-    for (const element of document.querySelectorAll('[data-command], [data-menu]')) {
-        element.textContent = facts.words[element.dataset.command ?? element.dataset.menu];
+    for (const element of document.querySelectorAll('[data-command], [data-menu], [data-word]')) {
+        element.textContent = facts.words[element.dataset.command ?? element.dataset.menu ?? element.dataset.word];
+    }
+    for (const element of document.querySelectorAll('[data-word-label]')) {
+        element.setAttribute('aria-label', facts.words[element.dataset.wordLabel]);
     }
     // The credits window is fetched the first time the trigger word asks for it.
     let credits = null;
