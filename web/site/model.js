@@ -118,7 +118,7 @@ export class EditorModel {
         return this.#changed(this.#api.click(this.#typed(control)) === 1);
     }
     // The key code the box inserts (0: it must discard the key) and whether the trigger word is
-    // complete.
+    // complete, packed as qp_key_press in web/binding/WebEditor.cpp packs them.
     keyPress(box, keyCode) {
         const result = this.#api.keyPress(box, keyCode);
         return this.#changed({ keyCode: result & 0xffff, trigger: (result & 0x10000) !== 0 });

@@ -40,7 +40,8 @@ export class SlotStore {
     }
 
     // "Slot 2 (sgame02.txt): could not save: REASON", as the model words it; `place` names the
-    // file when it is not the slot's own.
+    // file when it is not the slot's own. The pattern's %1 to %4 are slotMessage's four
+    // arguments, as web/binding/SessionFacts.cpp fills them.
     message(slot, what, reason, place = this.fileName(slot)) {
         const parts = { 1: String(slot), 2: place, 3: what, 4: reason };
         return this.#facts.slotMessage.replace(/%([1-4])/gu, (_, n) => parts[n]);

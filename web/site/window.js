@@ -181,6 +181,7 @@ export class MainWindow {
             if (event.inputType !== 'insertText' || event.data === null) return;
             let taken = '';
             for (const character of event.data) {
+                // A character past one byte is typed as '?', as src/gui/CounterPanel.cpp types it.
                 const code = character.codePointAt(0) > 0xff ? 0x3f : character.codePointAt(0);
                 const { keyCode, trigger } = this.#model.keyPress(box, code);
                 if (keyCode !== 0) taken += String.fromCharCode(keyCode);
