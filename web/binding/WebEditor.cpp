@@ -6,15 +6,12 @@
 #include "LayoutJson.h"
 #include "SessionFacts.h"
 #include "codec/Decoder.h"
-#include "codec/Password.h"
 #include "codec/RepairAsTyped.h"
 #include "editor/EditorSession.h"
 #include "editor/SlotText.h"
 #include "slots/SlotError.h"
 #include "slots/SlotFacts.h"
 
-#include <array>
-#include <chrono>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -35,16 +32,6 @@ Editor& editor()
 }
 
 EditorModel& model() { return editor().session.model(); }
-
-// Milliseconds from a fixed start: the page's own clock, which costs the module no C++ clock.
-double nowMilliseconds()
-{
-#ifdef __EMSCRIPTEN__
-    return emscripten_get_now();
-#else
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
-#endif
-}
 
 const char* handBack(std::string text)
 {
@@ -159,24 +146,6 @@ const char* qp_history()
     return handBack(
         "{\"canUndo\":" + flag(session.history().canUndo()) + ",\"undo\":" + jsonString(session.undoCaption()) +
         ",\"canRedo\":" + flag(session.history().canRedo()) + ",\"redo\":" + jsonString(session.redoCaption()) + "}");
-}
-
-double qp_time_codec(int decode, int count)
-{
-    static volatile int sink = 0; // what the loop makes is kept, so that no work is left out
-    const GameState state = model().shownState();
-    const std::string password = encodePassword(state);
-    std::array<char, kPasswordLength> buffer{};
-    const double start = nowMilliseconds();
-    for (int i = 0; i < count; ++i) {
-        if (decode != 0) {
-            sink = sink + decodeSlotText(password).values[0];
-        } else {
-            writePassword(state, buffer);
-            sink = sink + buffer[static_cast<std::size_t>(i % kPasswordLength)];
-        }
-    }
-    return nowMilliseconds() - start;
 }
 
 } // extern "C"
