@@ -5,7 +5,7 @@
 #include "editor/CreditsTiming.h"
 #include "editor/EditorSession.h"
 #include "editor/ShortcutTable.h"
-#include "slots/SlotFacts.h"
+#include "slotfile/SlotFacts.h"
 
 namespace quandrel::web {
 

@@ -9,8 +9,8 @@
 #include "codec/RepairAsTyped.h"
 #include "editor/EditorSession.h"
 #include "editor/SlotText.h"
-#include "slots/SlotError.h"
-#include "slots/SlotFacts.h"
+#include "slotfile/SlotError.h"
+#include "slotfile/SlotFacts.h"
 
 #include <cstring>
 #include <memory>
