@@ -1,6 +1,6 @@
 #include "LayoutJson.h"
 
-#include "JsonText.h"
+#include "JsonWriter.h"
 #include "editor/ControlNames.h"
 #include "editor/ControlRoles.h"
 #include "editor/EditorControls.h"
@@ -33,8 +33,6 @@ std::string_view kindName(ControlKind kind)
     return "";
 }
 
-std::string boolean(bool value) { return value ? "true" : "false"; }
-
 // What a picture shows, in the words both views use; "" for a control that is no picture or
 // shows words of its own.
 std::string_view pictureDescription(const ControlLayout& c)
@@ -60,23 +58,31 @@ std::string_view pictureDescription(const ControlLayout& c)
 
 std::string windowLayoutJson()
 {
-    std::string json = "[";
+    JsonWriter json;
+    json.beginArray();
     for (const ControlLayout& c : windowLayout()) {
-        json += json.size() > 1 ? "," : "";
-        json += "{\"control\":" + jsonString(controlName(c)) + ",\"name\":" + jsonString(c.name) +
-                ",\"index\":" + std::to_string(c.index) + ",\"kind\":" + jsonString(kindName(c.kind)) +
-                ",\"frame\":" + jsonString(c.frame) + ",\"rect\":[" + std::to_string(c.rect.left) + "," +
-                std::to_string(c.rect.top) + "," + std::to_string(c.rect.width) + "," + std::to_string(c.rect.height) +
-                "],\"caption\":" + jsonString(c.caption) + ",\"picture\":" + jsonString(c.picture) +
-                ",\"visible\":" + boolean(c.visible) + ",\"border\":" + boolean(c.border) +
-                ",\"tabIndex\":" + std::to_string(c.tabIndex) +
-                ",\"centred\":" + boolean(c.alignment == TextAlignment::Centre) +
-                ",\"wordWrap\":" + boolean(c.wordWrap) + ",\"maxLength\":" + std::to_string(c.maxLength) +
-                ",\"roles\":" + std::to_string(controlRoles(c)) +
-                ",\"description\":" + jsonString(pictureDescription(c)) +
-                ",\"accessibleName\":" + jsonString(fixedControlName(c.name, c.index)) + "}";
+        json.beginObject();
+        json.key("control").string(controlName(c));
+        json.key("name").string(c.name);
+        json.key("index").number(c.index);
+        json.key("kind").string(kindName(c.kind));
+        json.key("frame").string(c.frame);
+        json.key("rect").beginArray().number(c.rect.left).number(c.rect.top);
+        json.number(c.rect.width).number(c.rect.height).endArray();
+        json.key("caption").string(c.caption);
+        json.key("picture").string(c.picture);
+        json.key("visible").boolean(c.visible);
+        json.key("border").boolean(c.border);
+        json.key("tabIndex").number(c.tabIndex);
+        json.key("centred").boolean(c.alignment == TextAlignment::Centre);
+        json.key("wordWrap").boolean(c.wordWrap);
+        json.key("maxLength").number(c.maxLength);
+        json.key("roles").number(controlRoles(c));
+        json.key("description").string(pictureDescription(c));
+        json.key("accessibleName").string(fixedControlName(c.name, c.index));
+        json.endObject();
     }
-    return json + "]";
+    return json.endArray().take();
 }
 
 } // namespace quandrel::web

@@ -1,7 +1,7 @@
 #include "WebEditor.h"
 
 #include "ControlStates.h"
-#include "JsonText.h"
+#include "JsonWriter.h"
 #include "JudgementJson.h"
 #include "LayoutJson.h"
 #include "SessionFacts.h"
@@ -142,10 +142,13 @@ void qp_redo() { editor().session.redo(); }
 const char* qp_history()
 {
     const EditorSession& session = editor().session;
-    const auto flag = [](bool on) { return on ? std::string("true") : std::string("false"); };
-    return handBack(
-        "{\"canUndo\":" + flag(session.history().canUndo()) + ",\"undo\":" + jsonString(session.undoCaption()) +
-        ",\"canRedo\":" + flag(session.history().canRedo()) + ",\"redo\":" + jsonString(session.redoCaption()) + "}");
+    JsonWriter json;
+    json.beginObject();
+    json.key("canUndo").boolean(session.history().canUndo());
+    json.key("undo").string(session.undoCaption());
+    json.key("canRedo").boolean(session.history().canRedo());
+    json.key("redo").string(session.redoCaption());
+    return handBack(json.endObject().take());
 }
 
 } // extern "C"
