@@ -1,8 +1,8 @@
 // Any slot file contents give a field without line ends, the same whether read from memory or
 // from a real slot file, and an empty file is refused.
 #include "PropertyCheck.h"
-#include "slots/SlotField.h"
-#include "slots/SlotFile.h"
+#include "slotfile/SlotField.h"
+#include "slotfile/SlotFile.h"
 #include "support/TemporaryDirectory.h"
 
 #include <algorithm>

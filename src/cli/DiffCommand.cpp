@@ -8,7 +8,7 @@
 #include "codec/PasswordFields.h"
 #include "codec/PrintableText.h"
 #include "platform/CommandLineArguments.h"
-#include "slots/SlotFile.h"
+#include "slotfile/SlotFile.h"
 
 #include <CLI/CLI.hpp>
 

@@ -4,7 +4,7 @@
 #include "PictureDescriptions.h"
 #include "codec/Alphabets.h"
 #include "codec/Password.h"
-#include "slots/SlotFacts.h"
+#include "slotfile/SlotFacts.h"
 
 #include <array>
 

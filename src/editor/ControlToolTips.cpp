@@ -3,7 +3,7 @@
 #include "ControlNames.h"
 #include "PictureDescriptions.h"
 #include "codec/GameState.h"
-#include "slots/SlotFacts.h"
+#include "slotfile/SlotFacts.h"
 
 #include <array>
 #include <cctype>

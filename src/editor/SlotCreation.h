@@ -1,6 +1,6 @@
 #pragma once
 
-#include "slots/SlotFacts.h"
+#include "slotfile/SlotFacts.h"
 
 #include <array>
 #include <string>

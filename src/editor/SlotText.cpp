@@ -2,8 +2,8 @@
 
 #include "EditorModel.h"
 #include "codec/Alphabets.h"
-#include "slots/SlotError.h"
-#include "slots/SlotField.h"
+#include "slotfile/SlotError.h"
+#include "slotfile/SlotField.h"
 
 #include <optional>
 

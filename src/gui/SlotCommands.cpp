@@ -3,7 +3,7 @@
 #include "codec/Password.h"
 #include "editor/EditorModel.h"
 #include "editor/SlotText.h"
-#include "slots/SlotError.h"
+#include "slotfile/SlotError.h"
 
 namespace quandrel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "slots/SlotStore.h"
+#include "slotstore/SlotStore.h"
 
 namespace quandrel {
 

@@ -5,7 +5,7 @@
 #include "ReadableToolTip.h"
 #include "SlotCommands.h"
 #include "Twips.h"
-#include "slots/SlotError.h"
+#include "slotfile/SlotError.h"
 
 #include <QMessageBox>
 #include <QPushButton>

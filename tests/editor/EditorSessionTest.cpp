@@ -2,8 +2,8 @@
 #include "codec/Password.h"
 #include "editor/Presets.h"
 #include "editor/SlotText.h"
-#include "slots/SlotError.h"
-#include "slots/SlotFacts.h"
+#include "slotfile/SlotError.h"
+#include "slotfile/SlotFacts.h"
 
 #include <gtest/gtest.h>
 

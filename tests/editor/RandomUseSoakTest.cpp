@@ -3,7 +3,7 @@
 #include "codec/Sections.h"
 #include "editor/EditorModel.h"
 #include "gui/SlotCommands.h"
-#include "slots/SlotError.h"
+#include "slotfile/SlotError.h"
 #include "support/CounterKeys.h"
 #include "support/TemporaryDirectory.h"
 

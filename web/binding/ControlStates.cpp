@@ -1,6 +1,6 @@
 #include "ControlStates.h"
 
-#include "JsonText.h"
+#include "JsonWriter.h"
 #include "codec/Password.h"
 #include "editor/ControlNames.h"
 #include "editor/EditorModel.h"
@@ -28,15 +28,13 @@ public:
     // `index` is -1 for a control without one.
     void add(std::string_view name, int index, std::optional<std::string_view> text, int flags)
     {
-        std::string state = "[";
-        state += text ? jsonString(*text) : std::string("null");
-        state += ',';
-        state += std::to_string(flags);
-        state += ',';
+        JsonWriter state;
+        state.beginArray();
+        text ? state.string(*text) : state.null();
+        state.number(flags);
         const std::string spoken = stateControlName(name, index, m_controls);
-        state += spoken.empty() ? std::string("null") : jsonString(spoken);
-        state += ']';
-        m_states.push_back({jsonString(indexed(name, index)), std::move(state)});
+        spoken.empty() ? state.null() : state.string(spoken);
+        m_states.push_back({indexed(name, index), state.endArray().take()});
     }
 
     std::vector<ControlState> finish() { return std::move(m_states); }
@@ -48,14 +46,14 @@ private:
 
 std::string asObject(const std::vector<ControlState>& states, const std::vector<bool>* only = nullptr)
 {
-    std::string json = "{";
+    JsonWriter json;
+    json.beginObject();
     for (std::size_t i = 0; i < states.size(); ++i) {
         if (only == nullptr || (*only)[i]) {
-            json += json.size() > 1 ? "," : "";
-            json += states[i].name + ":" + states[i].state;
+            json.key(states[i].name).json(states[i].state);
         }
     }
-    return json + "}";
+    return json.endObject().take();
 }
 
 int flags(bool visible, bool border, bool checked = false, bool red = false)

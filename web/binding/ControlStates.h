@@ -23,7 +23,7 @@ enum ControlFlag : int {
 // name its state does not make.
 std::string controlStatesJson(const EditorModel& model);
 
-// A control's name and state, each already JSON.
+// A control's name, and its state as JSON.
 struct ControlState {
     std::string name;
     std::string state;

@@ -1,34 +1,50 @@
 #include "JudgementJson.h"
 
-#include "JsonText.h"
+#include "JsonWriter.h"
 #include "editor/PasswordJudgement.h"
 
 namespace quandrel::web {
 namespace {
 
-std::string boolean(bool value) { return value ? "true" : "false"; }
-
-std::string markName(PasswordJudgement::Mark mark)
+std::string_view markName(PasswordJudgement::Mark mark)
 {
     switch (mark) {
     case PasswordJudgement::Mark::Invalid:
-        return "\"invalid\"";
+        return "invalid";
     case PasswordJudgement::Mark::Surplus:
-        return "\"surplus\"";
+        return "surplus";
     case PasswordJudgement::Mark::None:
         break;
     }
-    return "\"\"";
+    return "";
 }
 
-// A JSON array of the items, each written by `write`.
-template <typename Items, typename Write> std::string array(const Items& items, Write write)
+// The characters in their groups: [[[text, mark], ...], ...].
+void writeGroups(JsonWriter& json, const std::vector<PasswordJudgement::Group>& groups)
 {
-    std::string json = "[";
-    for (const auto& item : items) {
-        json += (json.size() > 1 ? "," : "") + write(item);
+    json.beginArray();
+    for (const PasswordJudgement::Group& group : groups) {
+        json.beginArray();
+        for (const PasswordJudgement::ShownCharacter& c : group) {
+            json.beginArray().string(c.text).string(markName(c.mark)).endArray();
+        }
+        json.endArray();
     }
-    return json + "]";
+    json.endArray();
+}
+
+void writeCorrections(JsonWriter& json, const std::vector<PasswordJudgement::Correction>& corrections)
+{
+    json.beginArray();
+    for (const PasswordJudgement::Correction& c : corrections) {
+        json.beginObject();
+        json.key("password").string(c.password);
+        json.key("shown").string(c.shown);
+        json.key("changes").string(c.changes);
+        json.key("effect").string(c.effect);
+        json.endObject();
+    }
+    json.endArray();
 }
 
 } // namespace
@@ -36,25 +52,30 @@ template <typename Items, typename Write> std::string array(const Items& items, 
 std::string judgementJson(std::string_view typed)
 {
     const PasswordJudgement judged(typed);
-    const auto text = [](const std::string& line) { return jsonString(line); };
-    const auto group = [](const PasswordJudgement::Group& characters) {
-        return array(characters, [](const PasswordJudgement::ShownCharacter& c) {
-            return "[" + jsonString(c.text) + "," + markName(c.mark) + "]";
-        });
-    };
-    const auto correction = [](const PasswordJudgement::Correction& c) {
-        return "{\"password\":" + jsonString(c.password) + ",\"shown\":" + jsonString(c.shown) +
-               ",\"changes\":" + jsonString(c.changes) + ",\"effect\":" + jsonString(c.effect) + "}";
-    };
-    return "{\"password\":" + jsonString(judged.password()) + ",\"loadable\":" + boolean(judged.loadable()) +
-           ",\"checksumMatches\":" + boolean(judged.checksumMatches()) + ",\"valid\":" + boolean(judged.valid()) +
-           ",\"groups\":" + array(judged.groups(), group) +
-           ",\"problemPlaces\":" + array(judged.problemPlaces(), [](int place) { return std::to_string(place); }) +
-           ",\"lengthNote\":" + jsonString(judged.lengthNote()) + ",\"problems\":" + array(judged.problems(), text) +
-           ",\"checksumNote\":" + jsonString(judged.checksumNote()) + ",\"verdict\":" + jsonString(judged.verdict()) +
-           ",\"checksumQuestion\":" + jsonString(judged.checksumQuestion()) +
-           ",\"correctionsNote\":" + jsonString(judged.correctionsNote()) +
-           ",\"corrections\":" + array(judged.corrections(), correction) + "}";
+    JsonWriter json;
+    json.beginObject();
+    json.key("password").string(judged.password());
+    json.key("loadable").boolean(judged.loadable());
+    json.key("checksumMatches").boolean(judged.checksumMatches());
+    json.key("valid").boolean(judged.valid());
+    writeGroups(json.key("groups"), judged.groups());
+    json.key("problemPlaces").beginArray();
+    for (const int place : judged.problemPlaces()) {
+        json.number(place);
+    }
+    json.endArray();
+    json.key("lengthNote").string(judged.lengthNote());
+    json.key("problems").beginArray();
+    for (const std::string& line : judged.problems()) {
+        json.string(line);
+    }
+    json.endArray();
+    json.key("checksumNote").string(judged.checksumNote());
+    json.key("verdict").string(judged.verdict());
+    json.key("checksumQuestion").string(judged.checksumQuestion());
+    json.key("correctionsNote").string(judged.correctionsNote());
+    writeCorrections(json.key("corrections"), judged.corrections());
+    return json.endObject().take();
 }
 
 } // namespace quandrel::web

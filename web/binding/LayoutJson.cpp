@@ -1,12 +1,12 @@
 #include "LayoutJson.h"
 
-#include "JsonText.h"
+#include "JsonWriter.h"
 #include "editor/ControlNames.h"
 #include "editor/ControlRoles.h"
 #include "editor/ControlToolTips.h"
 #include "editor/EditorControls.h"
 #include "editor/WindowLayout.h"
-#include "slots/SlotFacts.h"
+#include "slotfile/SlotFacts.h"
 
 namespace quandrel::web {
 namespace {
@@ -34,29 +34,35 @@ std::string_view kindName(ControlKind kind)
     return "";
 }
 
-std::string boolean(bool value) { return value ? "true" : "false"; }
-
 } // namespace
 
 std::string windowLayoutJson()
 {
-    std::string json = "[";
+    JsonWriter json;
+    json.beginArray();
     for (const ControlLayout& c : windowLayout()) {
-        json += json.size() > 1 ? "," : "";
-        json += "{\"control\":" + jsonString(controlName(c)) + ",\"name\":" + jsonString(c.name) +
-                ",\"index\":" + std::to_string(c.index) + ",\"kind\":" + jsonString(kindName(c.kind)) +
-                ",\"frame\":" + jsonString(c.frame) + ",\"rect\":[" + std::to_string(c.rect.left) + "," +
-                std::to_string(c.rect.top) + "," + std::to_string(c.rect.width) + "," + std::to_string(c.rect.height) +
-                "],\"caption\":" + jsonString(c.caption) + ",\"picture\":" + jsonString(c.picture) +
-                ",\"visible\":" + boolean(c.visible) + ",\"border\":" + boolean(c.border) +
-                ",\"tabIndex\":" + std::to_string(c.tabIndex) +
-                ",\"centred\":" + boolean(c.alignment == TextAlignment::Centre) +
-                ",\"wordWrap\":" + boolean(c.wordWrap) + ",\"maxLength\":" + std::to_string(c.maxLength) +
-                ",\"roles\":" + std::to_string(controlRoles(c)) +
-                ",\"toolTip\":" + jsonString(controlToolTip(c.name, c.index, slotFileName(c.index + 1))) +
-                ",\"accessibleName\":" + jsonString(fixedControlName(c.name, c.index)) + "}";
+        json.beginObject();
+        json.key("control").string(controlName(c));
+        json.key("name").string(c.name);
+        json.key("index").number(c.index);
+        json.key("kind").string(kindName(c.kind));
+        json.key("frame").string(c.frame);
+        json.key("rect").beginArray().number(c.rect.left).number(c.rect.top);
+        json.number(c.rect.width).number(c.rect.height).endArray();
+        json.key("caption").string(c.caption);
+        json.key("picture").string(c.picture);
+        json.key("visible").boolean(c.visible);
+        json.key("border").boolean(c.border);
+        json.key("tabIndex").number(c.tabIndex);
+        json.key("centred").boolean(c.alignment == TextAlignment::Centre);
+        json.key("wordWrap").boolean(c.wordWrap);
+        json.key("maxLength").number(c.maxLength);
+        json.key("roles").number(controlRoles(c));
+        json.key("toolTip").string(controlToolTip(c.name, c.index, slotFileName(c.index + 1)));
+        json.key("accessibleName").string(fixedControlName(c.name, c.index));
+        json.endObject();
     }
-    return json + "]";
+    return json.endArray().take();
 }
 
 } // namespace quandrel::web

@@ -1,50 +1,61 @@
 #include "SessionFacts.h"
 
-#include "JsonText.h"
+#include "JsonWriter.h"
 #include "editor/CommandWords.h"
 #include "editor/CreditsTiming.h"
 #include "editor/EditorSession.h"
 #include "editor/ShortcutTable.h"
-#include "slots/SlotFacts.h"
+#include "slotfile/SlotFacts.h"
 
 namespace quandrel::web {
 
 std::string sessionFactsJson()
 {
-    std::string fileNames;
+    JsonWriter json;
+    json.beginObject();
+    json.key("entryLimit").number(EditorSession::kEntryLimit);
+    json.key("slotReadLimit").number(kSlotReadLimit);
+    json.key("nothingToPaste").string(EditorSession::kNothingToPaste);
+    json.key("slotFileNames").beginArray();
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        fileNames += (slot > 1 ? "," : "") + jsonString(slotFileName(slot));
+        json.string(slotFileName(slot));
     }
+    json.endArray();
+    // "Slot 1 (sgame01.txt): could not save: REASON" with %1 the slot, %2 its file, %3 the
+    // outcome and %4 the reason.
+    json.key("slotMessage").string(slotMessage("%1", "%2", "%3", "%4"));
+    json.key("couldNotLoad").string(kCouldNotLoad);
+    json.key("couldNotSave").string(kCouldNotSave);
+    json.key("couldNotCreate").string(kCouldNotCreate);
+    json.key("noValidPassword").string(kNoValidPassword);
+    json.key("tooBig").string(kTooBig);
+    json.key("creditsTickMilliseconds").number(kCreditsTickMilliseconds);
+    json.key("creditsLastTop").number(kCreditsLastTop);
     // The shortcuts a browser leaves to the page.
-    std::string shortcuts;
+    json.key("shortcuts").beginArray();
     for (const Shortcut& shortcut : editorShortcuts()) {
         if (!shortcut.inBrowser) {
             continue;
         }
-        std::string keys;
+        json.beginObject();
+        json.key("command").string(shortcut.command);
+        json.key("keys").beginArray();
         for (const std::string_view key : shortcut.keys) {
-            keys += key.empty() ? "" : (keys.empty() ? "" : ",") + jsonString(key);
+            if (!key.empty()) {
+                json.string(key);
+            }
         }
-        shortcuts += (shortcuts.empty() ? "{\"command\":" : ",{\"command\":") + jsonString(shortcut.command) +
-                     ",\"keys\":[" + keys + "]}";
+        json.endArray();
+        json.endObject();
     }
+    json.endArray();
     // The menus' and dialogs' words, as the page shows them.
-    std::string words;
+    json.key("words").beginObject();
     for (const CommandWord& word : commandWords()) {
-        words += (words.empty() ? "" : ",") + jsonString(word.key) + ":" + jsonString(plainCommandWord(word.english));
+        json.key(word.key).string(plainCommandWord(word.english));
     }
-    const auto number = [](auto value) { return std::to_string(value); };
-    // "Slot 1 (sgame01.txt): could not save: REASON" with %1 the slot, %2 its file, %3 the
-    // outcome and %4 the reason.
-    const std::string slotPattern = slotMessage("%1", "%2", "%3", "%4");
-    return "{\"entryLimit\":" + number(EditorSession::kEntryLimit) + ",\"slotReadLimit\":" + number(kSlotReadLimit) +
-           ",\"nothingToPaste\":" + jsonString(EditorSession::kNothingToPaste) + ",\"slotFileNames\":[" + fileNames +
-           "],\"slotMessage\":" + jsonString(slotPattern) + ",\"couldNotLoad\":" + jsonString(kCouldNotLoad) +
-           ",\"couldNotSave\":" + jsonString(kCouldNotSave) + ",\"couldNotCreate\":" + jsonString(kCouldNotCreate) +
-           ",\"noValidPassword\":" + jsonString(kNoValidPassword) + ",\"tooBig\":" + jsonString(kTooBig) +
-           ",\"creditsTickMilliseconds\":" + number(kCreditsTickMilliseconds) +
-           ",\"creditsLastTop\":" + number(kCreditsLastTop) + ",\"shortcuts\":[" + shortcuts + "],\"words\":{" + words +
-           "}}";
+    json.endObject();
+    return json.endObject().take();
 }
 
 } // namespace quandrel::web

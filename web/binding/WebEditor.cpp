@@ -1,21 +1,18 @@
 #include "WebEditor.h"
 
 #include "ControlStates.h"
-#include "JsonText.h"
+#include "JsonWriter.h"
 #include "JudgementJson.h"
 #include "LayoutJson.h"
 #include "SessionFacts.h"
 #include "codec/Decoder.h"
-#include "codec/Password.h"
 #include "codec/RepairAsTyped.h"
 #include "editor/EditorSession.h"
 #include "editor/SlotCreation.h"
 #include "editor/SlotText.h"
-#include "slots/SlotError.h"
-#include "slots/SlotFacts.h"
+#include "slotfile/SlotError.h"
+#include "slotfile/SlotFacts.h"
 
-#include <array>
-#include <chrono>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -36,16 +33,6 @@ Editor& editor()
 }
 
 EditorModel& model() { return editor().session.model(); }
-
-// Milliseconds from a fixed start: the page's own clock, which costs the module no C++ clock.
-double nowMilliseconds()
-{
-#ifdef __EMSCRIPTEN__
-    return emscripten_get_now();
-#else
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count();
-#endif
-}
 
 const char* handBack(std::string text)
 {
@@ -171,28 +158,13 @@ void qp_redo() { editor().session.redo(); }
 const char* qp_history()
 {
     const EditorSession& session = editor().session;
-    const auto flag = [](bool on) { return on ? std::string("true") : std::string("false"); };
-    return handBack(
-        "{\"canUndo\":" + flag(session.history().canUndo()) + ",\"undo\":" + jsonString(session.undoCaption()) +
-        ",\"canRedo\":" + flag(session.history().canRedo()) + ",\"redo\":" + jsonString(session.redoCaption()) + "}");
-}
-
-double qp_time_codec(int decode, int count)
-{
-    static volatile int sink = 0; // what the loop makes is kept, so that no work is left out
-    const GameState state = model().shownState();
-    const std::string password = encodePassword(state);
-    std::array<char, kPasswordLength> buffer{};
-    const double start = nowMilliseconds();
-    for (int i = 0; i < count; ++i) {
-        if (decode != 0) {
-            sink = sink + decodeSlotText(password).values[0];
-        } else {
-            writePassword(state, buffer);
-            sink = sink + buffer[static_cast<std::size_t>(i % kPasswordLength)];
-        }
-    }
-    return nowMilliseconds() - start;
+    JsonWriter json;
+    json.beginObject();
+    json.key("canUndo").boolean(session.history().canUndo());
+    json.key("undo").string(session.undoCaption());
+    json.key("canRedo").boolean(session.history().canRedo());
+    json.key("redo").string(session.redoCaption());
+    return handBack(json.endObject().take());
 }
 
 } // extern "C"

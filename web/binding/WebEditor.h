@@ -59,8 +59,5 @@ QP_EXPORT void qp_undo();
 QP_EXPORT void qp_redo();
 // Whether undo and redo can act, and their menu captions, as JSON.
 QP_EXPORT const char* qp_history();
-// For the speed benchmark: the time in milliseconds of `count` encodings of the shown state
-// (decode 0), or of `count` decodings of its password (decode 1).
-QP_EXPORT double qp_time_codec(int decode, int count);
 
 } // extern "C"

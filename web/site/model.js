@@ -38,7 +38,6 @@ export class EditorModel {
             undo: f('qp_undo', null),
             redo: f('qp_redo', null),
             history: f('qp_history', 'string'),
-            timeCodec: f('qp_time_codec', 'number', ['number', 'number']),
         };
         this.#facts = JSON.parse(this.#api.facts());
     }
@@ -102,12 +101,6 @@ export class EditorModel {
     // A chosen correction with the player's blanks and dashes kept.
     repairAsTyped(typed, repaired) {
         return this.#api.repairAsTyped(this.#typed(typed), this.#typed(repaired));
-    }
-
-    // For the speed benchmark: milliseconds for `count` encodings of the shown state, or
-    // decodings of its password.
-    timeCodec(decode, count) {
-        return this.#api.timeCodec(decode ? 1 : 0, count);
     }
 
     start() {

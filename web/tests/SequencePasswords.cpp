@@ -8,7 +8,7 @@
 #include "editor/EditorHistory.h"
 #include "editor/EditorModel.h"
 #include "editor/Presets.h"
-#include "slots/SlotField.h"
+#include "slotfile/SlotField.h"
 #include "support/CounterKeys.h"
 
 #include <array>

@@ -1,17 +1,20 @@
 // The web edition's speed and size, for the README and reviews; not a test. Usage:
 //   node web/tools/bench.mjs build-web/site [rounds] [native build, for codec_bench]
+//       [benchmark module's folder, build-web/bench]
 // Sizes: the .wasm, and the gzipped bytes the first view fetches and the offline cache adds.
 // Times: navigation to the first password shown, cold (new profile) and warm (second visit,
 // service worker); a click to the new password painted; model calls per second in the page;
-// the codec's encode and decode rates in the page against the native codec_bench, alternating.
+// the codec's encode and decode rates in the page against the native codec_bench, alternating;
+// the codec's rates come from the benchmark's build of the module, which the site does not ship.
 import { execFileSync } from 'node:child_process';
 import { readFile, readdir } from 'node:fs/promises';
-import { join, relative } from 'node:path';
+import { dirname, join } from 'node:path';
 import { gzipSync } from 'node:zlib';
 import { control, launchBrowser, openPage } from '../tests/browser.mjs';
 import { startServer } from './serve.mjs';
 
-const [site = 'build-web/site', roundsText = '5', nativeBuild = 'build'] = process.argv.slice(2);
+const [site = 'build-web/site', roundsText = '5', nativeBuild = 'build', benchModule = join(dirname(site), 'bench')] =
+    process.argv.slice(2);
 const rounds = Number(roundsText);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const gzipped = async (file) => gzipSync(await readFile(file), { level: 9 }).length;
@@ -21,7 +24,7 @@ async function filesUnder(directory) {
     return (await Promise.all(entries.map((e) => (e.isDirectory() ? filesUnder(join(directory, e.name)) : [join(directory, e.name)])))).flat();
 }
 
-const server = await startServer(site);
+const server = await startServer(site, 0, { '/bench/': benchModule });
 const url = `http://127.0.0.1:${server.address().port}/`;
 const chromium = await launchBrowser();
 
@@ -100,7 +103,7 @@ console.log(`navigation to first password: cold median ${median(cold).toFixed(1)
     await context.close();
 }
 
-// The codec in the page (the shipped module, encoding the state "Everything" shows into one
+// The codec in the page (the benchmark's module, encoding the state "Everything" shows into one
 // buffer and decoding its password) against native codec_bench (EncodePasswordIntoBuffer and
 // DecodePassword over random states), one of each a round.
 {
@@ -108,17 +111,17 @@ console.log(`navigation to first password: cold median ${median(cold).toFixed(1)
     // One module for every round, so that rounds after the first run the optimised code that
     // the engine tiers up to.
     const pageRates = () => page.evaluate(async () => {
-        if (window.benchModel === undefined) {
-            const { loadModel } = await import('./model.js');
-            window.benchModel = await loadModel();
-            window.benchModel.start();
-            window.benchModel.everything();
+        if (window.timeCodec === undefined) {
+            const { default: createQuandrel } = await import('/bench/quandrel-bench.js');
+            const module = await createQuandrel();
+            module.cwrap('qp_start', null, [])();
+            module.cwrap('qp_everything', null, [])();
+            window.timeCodec = module.cwrap('qp_time_codec', 'number', ['number', 'number']);
         }
-        const model = window.benchModel;
         // Doubled until a run lasts long enough for the clock.
         const rate = (decode) => {
             for (let count = 1000; ; count *= 2) {
-                const ms = model.timeCodec(decode, count);
+                const ms = window.timeCodec(decode ? 1 : 0, count);
                 if (ms >= 250) return count / (ms / 1000);
             }
         };

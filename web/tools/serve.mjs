@@ -17,10 +17,13 @@ const kTypes = {
     '.txt': 'text/plain; charset=utf-8',
 };
 
-export function startServer(directory, port = 0) {
-    const root = resolve(directory);
+// `mounts` serves more folders under paths of their own: {'/bench/': 'build-web/bench'}.
+export function startServer(directory, port = 0, mounts = {}) {
+    const folders = Object.entries(mounts).map(([prefix, folder]) => [prefix, resolve(folder)]);
     const server = createServer(async (request, response) => {
-        const path = decodeURIComponent(new URL(request.url, 'http://127.0.0.1').pathname);
+        const requested = decodeURIComponent(new URL(request.url, 'http://127.0.0.1').pathname);
+        const [prefix, root] = folders.find(([p]) => requested.startsWith(p)) ?? ['/', resolve(directory)];
+        const path = requested.slice(prefix.length - 1);
         const file = normalize(join(root, path.endsWith('/') ? path + 'index.html' : path));
         if (file !== root && !file.startsWith(root + sep)) {
             response.writeHead(403).end();

@@ -2,8 +2,8 @@
 // write-protected, and changing its mode would not help. The file system is a tmpfs that a
 // child process mounts in a user and mount namespace of its own, so no privilege is needed.
 #include "codec/Password.h"
-#include "slots/SlotError.h"
-#include "slots/SlotStore.h"
+#include "slotfile/SlotError.h"
+#include "slotstore/SlotStore.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>

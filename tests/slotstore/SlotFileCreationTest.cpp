@@ -1,8 +1,8 @@
 #include "codec/Password.h"
-#include "slots/SlotError.h"
-#include "slots/SlotField.h"
-#include "slots/SlotStore.h"
-#include "slots/SlotTemporaries.h"
+#include "slotfile/SlotError.h"
+#include "slotfile/SlotField.h"
+#include "slotstore/SlotStore.h"
+#include "slotstore/SlotTemporaries.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>

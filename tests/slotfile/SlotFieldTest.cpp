@@ -1,4 +1,4 @@
-#include "slots/SlotField.h"
+#include "slotfile/SlotField.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "codec/Password.h"
 #include "editor/EditorModel.h"
 #include "gui/SlotCommands.h"
-#include "slots/SlotError.h"
+#include "slotfile/SlotError.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 // extended attributes, second names, files without a write bit. ctest runs this program as
 // root and once more as nobody, so each case runs as the user it is about.
 #include "codec/Password.h"
-#include "slots/SlotError.h"
-#include "slots/SlotStore.h"
+#include "slotfile/SlotError.h"
+#include "slotstore/SlotStore.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "slots/SlotFile.h"
+#include "slotfile/SlotFile.h"
 #include "codec/Password.h"
 #include "support/TemporaryDirectory.h"
 

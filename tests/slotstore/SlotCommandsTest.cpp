@@ -1,7 +1,7 @@
 #include "gui/SlotCommands.h"
 #include "codec/Password.h"
 #include "editor/EditorModel.h"
-#include "slots/SlotError.h"
+#include "slotfile/SlotError.h"
 #include "support/RandomState.h"
 #include "support/TemporaryDirectory.h"
 

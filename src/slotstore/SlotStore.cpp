@@ -2,8 +2,8 @@
 
 #include "SlotFileCreation.h"
 #include "SlotWriteError.h"
-#include "slots/SlotError.h"
-#include "slots/SlotFile.h"
+#include "slotfile/SlotError.h"
+#include "slotfile/SlotFile.h"
 
 namespace quandrel {
 

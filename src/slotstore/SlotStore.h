@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SlotFileSave.h"
-#include "slots/SlotFacts.h"
+#include "slotfile/SlotFacts.h"
 
 #include <filesystem>
 #include <string>

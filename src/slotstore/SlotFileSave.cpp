@@ -5,7 +5,7 @@
 #include "platform/FileStatus.h"
 #include "platform/OutputFile.h"
 #include "platform/ProtectedLinks.h"
-#include "slots/SlotFacts.h"
+#include "slotfile/SlotFacts.h"
 
 namespace quandrel {
 

@@ -4,8 +4,8 @@
 // save leaves is only our own temporaries, which a later save removes once they are stale.
 // QUANDREL_SLOT_KILLS sets the kills for each way (a few dozen by default, for a second or two).
 #include "codec/Password.h"
-#include "slots/SlotStore.h"
-#include "slots/SlotTemporaries.h"
+#include "slotstore/SlotStore.h"
+#include "slotstore/SlotTemporaries.h"
 #include "support/TemporaryDirectory.h"
 
 #include <gtest/gtest.h>
