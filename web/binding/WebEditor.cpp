@@ -128,12 +128,13 @@ const char* qp_slot_creation(int slot, int present)
         held[n] = (static_cast<unsigned>(present) >> n & 1U) != 0;
     }
     const SlotCreationPlan plan = slotCreationPlan(slot, held);
-    std::string slots;
+    JsonWriter json;
+    json.beginObject().key("bytes").string(plan.bytes).key("slots").beginArray();
     for (const SlotCreation& creation : plan.slots) {
-        slots += (slots.empty() ? "{\"slot\":" : ",{\"slot\":") + std::to_string(creation.slot) +
-                 ",\"mustSucceed\":" + (creation.mustSucceed ? "true}" : "false}");
+        json.beginObject().key("slot").number(creation.slot).key("mustSucceed").boolean(creation.mustSucceed);
+        json.endObject();
     }
-    return handBack("{\"bytes\":" + jsonString(plan.bytes) + ",\"slots\":[" + slots + "]}");
+    return handBack(json.endArray().endObject().take());
 }
 
 const char* qp_enter_password(const char* password) { return entered(&EditorSession::enterPassword, password); }
